@@ -1,0 +1,11 @@
+#pragma once
+
+#include "core/frame.h"
+
+namespace calc {
+
+// The enter button: the age as three plain differences, current minus birth,
+// into Label8 (years), Label10 (days) and Label7 (months).
+core::Status Command7_Click(core::FormModel& form, core::Entry entry);
+
+}  // namespace calc

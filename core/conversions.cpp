@@ -1,0 +1,232 @@
+#include "core/conversions.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <climits>
+
+#include "core/run_error.h"
+
+namespace core {
+
+namespace {
+
+// The digit's value for ASCII and both Arabic-Indic digit sets, else -1.
+int digitValue(char16_t c) {
+  if (c >= u'0' && c <= u'9') return c - u'0';
+  if (c >= 0x0660 && c <= 0x0669) return c - 0x0660;
+  if (c >= 0x06F0 && c <= 0x06F9) return c - 0x06F0;
+  return -1;
+}
+
+bool isExponentLetter(char16_t c) { return c == u'E' || c == u'e'; }
+
+// A decimal number as ASCII text for std::from_chars, and the power of ten of
+// its leading significant digit, which tells overflow from underflow.
+class DecimalText {
+ public:
+  void sign(char16_t c) {
+    if (c == u'-') text_ += '-';
+  }
+  void digit(int d) {
+    if (d != 0) sawNonZero_ = true;
+    if (!inFraction_) {
+      if (sawNonZero_) ++integerDigits_;
+    } else if (!sawNonZero_) {
+      ++fractionZeros_;
+    }
+    text_ += static_cast<char>('0' + d);
+    ++digits_;
+  }
+  void point() {
+    inFraction_ = true;
+    text_ += '.';
+  }
+  void exponent(bool negative, long value) {
+    exponent_ = negative ? -value : value;
+    text_ += negative ? "e-" : "e";
+    text_ += std::to_string(value);
+  }
+  int digits() const { return digits_; }
+  double value() const;
+
+ private:
+  std::string text_;
+  int digits_ = 0;
+  long integerDigits_ = 0;
+  long fractionZeros_ = 0;
+  long exponent_ = 0;
+  bool inFraction_ = false;
+  bool sawNonZero_ = false;
+};
+
+double DecimalText::value() const {
+  double result = 0;
+  const char* first = text_.data();
+  const char* last = first + text_.size();
+  const auto [ptr, ec] = std::from_chars(first, last, result, std::chars_format::general);
+  if (ec == std::errc::result_out_of_range) {
+    const long magnitude = (integerDigits_ > 0 ? integerDigits_ - 1 : -(fractionZeros_ + 1));
+    if (magnitude + exponent_ >= 0) throw makeError(error::kOverflow);
+    return text_.front() == '-' ? -0.0 : 0.0;
+  }
+  return ec == std::errc{} ? result : 0.0;
+}
+
+// Exponent digits beyond this cannot change whether a value fits a double.
+constexpr long kExponentCap = 100000;
+
+long accumulateExponent(long sofar, int d) { return std::min(sofar * 10 + d, kExponentCap); }
+
+bool isBlankOrTab(char16_t c) { return c == u' ' || c == u'\t'; }
+
+[[noreturn]] void typeMismatch() { throw makeError(error::kTypeMismatch); }
+
+}  // namespace
+
+double strictConversion(std::u16string_view text) {
+  auto first = std::find_if_not(text.begin(), text.end(), isBlankOrTab);
+  auto last = std::find_if_not(text.rbegin(), std::make_reverse_iterator(first), isBlankOrTab).base();
+  DecimalText number;
+  auto it = first;
+  if (it != last && (*it == u'+' || *it == u'-')) number.sign(*it++);
+  for (; it != last && digitValue(*it) >= 0; ++it) number.digit(digitValue(*it));
+  if (it != last && *it == u'.') {
+    number.point();
+    for (++it; it != last && digitValue(*it) >= 0; ++it) number.digit(digitValue(*it));
+  }
+  if (number.digits() == 0) typeMismatch();
+  if (it != last && isExponentLetter(*it)) {
+    ++it;
+    bool negative = false;
+    if (it != last && (*it == u'+' || *it == u'-')) negative = (*it++ == u'-');
+    if (it == last || digitValue(*it) < 0) typeMismatch();
+    long exponent = 0;
+    for (; it != last && digitValue(*it) >= 0; ++it) {
+      exponent = accumulateExponent(exponent, digitValue(*it));
+    }
+    number.exponent(negative, exponent);
+  }
+  if (it != last) typeMismatch();
+  return number.value();
+}
+
+namespace {
+
+// Walks a text as the lenient conversion sees it: blanks, tabs and line feeds
+// are not there at all.
+class LenientReader {
+ public:
+  explicit LenientReader(std::u16string_view text) : text_(text) { skip(); }
+  bool done() const { return pos_ >= text_.size(); }
+  char16_t peek() const { return text_[pos_]; }
+  void next() {
+    ++pos_;
+    skip();
+  }
+  int peekDigit() const { return done() ? -1 : digitValue(peek()); }
+
+ private:
+  void skip() {
+    while (pos_ < text_.size() &&
+           (text_[pos_] == u' ' || text_[pos_] == u'\t' || text_[pos_] == u'\n')) {
+      ++pos_;
+    }
+  }
+  std::u16string_view text_;
+  std::size_t pos_ = 0;
+};
+
+int radixDigit(char16_t c, int radix) {
+  int d = -1;
+  if (c >= u'0' && c <= u'9') d = c - u'0';
+  if (c >= u'A' && c <= u'F') d = c - u'A' + 10;
+  if (c >= u'a' && c <= u'f') d = c - u'a' + 10;
+  return d < radix ? d : -1;
+}
+
+// &H and &O integers: up to 16 bits they read as a signed 16-bit integer, up
+// to 32 bits as a signed 32-bit integer; anything wider overflows.
+double readRadixInteger(LenientReader& in) {
+  const char16_t letter = in.done() ? u'\0' : in.peek();
+  int radix = 0;
+  if (letter == u'H' || letter == u'h') radix = 16;
+  if (letter == u'O' || letter == u'o') radix = 8;
+  if (radix == 0) return 0;
+  in.next();
+  std::uint64_t value = 0;
+  for (int d; !in.done() && (d = radixDigit(in.peek(), radix)) >= 0; in.next()) {
+    value = value * static_cast<std::uint64_t>(radix) + static_cast<std::uint64_t>(d);
+    if (value > 0xFFFFFFFFu) throw makeError(error::kOverflow);
+  }
+  if (value <= 0xFFFFu) return static_cast<std::int16_t>(static_cast<std::uint16_t>(value));
+  return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+}
+
+}  // namespace
+
+double lenientConversion(std::u16string_view text) {
+  LenientReader in(text);
+  if (in.done()) return 0;
+  if (in.peek() == u'&') {
+    in.next();
+    return readRadixInteger(in);
+  }
+  DecimalText number;
+  if (in.peek() == u'+' || in.peek() == u'-') {
+    number.sign(in.peek());
+    in.next();
+  }
+  for (int d; (d = in.peekDigit()) >= 0; in.next()) number.digit(d);
+  if (!in.done() && in.peek() == u'.') {
+    number.point();
+    in.next();
+    for (int d; (d = in.peekDigit()) >= 0; in.next()) number.digit(d);
+  }
+  if (number.digits() == 0) return 0;
+  if (!in.done() && isExponentLetter(in.peek())) {
+    in.next();
+    bool negative = false;
+    if (!in.done() && (in.peek() == u'+' || in.peek() == u'-')) {
+      negative = in.peek() == u'-';
+      in.next();
+    }
+    if (in.peekDigit() >= 0) {
+      long exponent = 0;
+      for (int d; (d = in.peekDigit()) >= 0; in.next()) exponent = accumulateExponent(exponent, d);
+      number.exponent(negative, exponent);
+    }
+  }
+  return number.value();
+}
+
+namespace {
+
+std::u16string widen(const char* first, const char* last) { return std::u16string(first, last); }
+
+}  // namespace
+
+std::u16string strStyleText(std::int16_t value) {
+  std::array<char, 8> buf{};
+  char* first = buf.data();
+  if (value >= 0) *first++ = ' ';
+  const auto result = std::to_chars(first, buf.data() + buf.size(), value);
+  return widen(buf.data(), result.ptr);
+}
+
+std::u16string integerText(std::int16_t value) {
+  std::array<char, 8> buf{};
+  const auto result = std::to_chars(buf.data(), buf.data() + buf.size(), value);
+  return widen(buf.data(), result.ptr);
+}
+
+std::u16string numberText(double value) {
+  if (value == 0) return u"0";
+  std::array<char, 32> buf{};
+  const auto result =
+      std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::general, 15);
+  std::replace(buf.data(), result.ptr, 'e', 'E');
+  return widen(buf.data(), result.ptr);
+}
+
+}  // namespace core

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "core/frame.h"
+
+namespace core {
+
+// The exit button: ends the program at once, asking nothing.
+Status Command12_Click(FormModel& form, Entry entry);
+
+}  // namespace core

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "core/control_record.h"
+
+namespace form {
+
+// The stored description of Form1: the form's own record and its 55 controls.
+const core::FormDescription& form1Description();
+
+}  // namespace form

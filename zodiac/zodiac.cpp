@@ -1,0 +1,19 @@
+#include "zodiac/zodiac.h"
+
+#include "core/conversions.h"
+
+namespace zodiac {
+
+core::Status Command19_Click(core::FormModel& form, core::Entry entry) {
+  return core::runProcedure(form, entry, [](core::FormModel& f) {
+    // Twelve separate tests, each on a fresh read of the box: no early exit.
+    for (std::size_t k = 1; k <= kSignTexts.size(); ++k) {
+      if (core::strictConversion(core::getText(f, core::ControlId::Text2)) ==
+          static_cast<double>(k)) {
+        core::setCaption(f, core::ControlId::Label19, kSignTexts[k - 1]);
+      }
+    }
+  });
+}
+
+}  // namespace zodiac
