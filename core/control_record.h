@@ -39,10 +39,14 @@ struct FontSpec {
 
 constexpr FontSpec fontSpec(FontStyle f) {
   switch (f) {
-    case FontStyle::Bold825: return {8.25, true};
-    case FontStyle::Bold975: return {9.75, true};
-    case FontStyle::Bold12: return {12.0, true};
-    case FontStyle::Regular825: break;
+    case FontStyle::Bold825:
+      return {8.25, true};
+    case FontStyle::Bold975:
+      return {9.75, true};
+    case FontStyle::Bold12:
+      return {12.0, true};
+    case FontStyle::Regular825:
+      break;
   }
   return {8.25, false};
 }
@@ -60,7 +64,7 @@ struct ScrollSettings {
 struct ControlRecord {
   ControlId id;
   Kind kind;
-  const char* text;  // caption, or a text box's initial text
+  const char* text;              // caption, or a text box's initial text
   int left, top, width, height;  // twips, from the client area's top-left corner
   Color back;
   Color fore;
@@ -68,9 +72,9 @@ struct ControlRecord {
   int tabIndex;
   bool rightToLeft;
   ScrollSettings scroll{};
-  bool multiLine = false;         // text boxes
-  bool verticalScrollBar = false; // text boxes
-  bool rightJustified = false;    // labels
+  bool multiLine = false;          // text boxes
+  bool verticalScrollBar = false;  // text boxes
+  bool rightJustified = false;     // labels
 };
 
 struct FormRecord {

@@ -19,7 +19,9 @@ int digitValue(char16_t c) {
   return -1;
 }
 
-bool isExponentLetter(char16_t c) { return c == u'E' || c == u'e'; }
+bool isExponentLetter(char16_t c) {
+  return c == u'E' || c == u'e';
+}
 
 // A decimal number as ASCII text for std::from_chars, and the power of ten of
 // its leading significant digit, which tells overflow from underflow.
@@ -76,17 +78,24 @@ double DecimalText::value() const {
 // Exponent digits beyond this cannot change whether a value fits a double.
 constexpr long kExponentCap = 100000;
 
-long accumulateExponent(long sofar, int d) { return std::min(sofar * 10 + d, kExponentCap); }
+long accumulateExponent(long sofar, int d) {
+  return std::min(sofar * 10 + d, kExponentCap);
+}
 
-bool isBlankOrTab(char16_t c) { return c == u' ' || c == u'\t'; }
+bool isBlankOrTab(char16_t c) {
+  return c == u' ' || c == u'\t';
+}
 
-[[noreturn]] void typeMismatch() { throw makeError(error::kTypeMismatch); }
+[[noreturn]] void typeMismatch() {
+  throw makeError(error::kTypeMismatch);
+}
 
 }  // namespace
 
 double strictConversion(std::u16string_view text) {
   auto first = std::find_if_not(text.begin(), text.end(), isBlankOrTab);
-  auto last = std::find_if_not(text.rbegin(), std::make_reverse_iterator(first), isBlankOrTab).base();
+  auto last =
+      std::find_if_not(text.rbegin(), std::make_reverse_iterator(first), isBlankOrTab).base();
   DecimalText number;
   auto it = first;
   if (it != last && (*it == u'+' || *it == u'-')) number.sign(*it++);
@@ -202,7 +211,9 @@ double lenientConversion(std::u16string_view text) {
 
 namespace {
 
-std::u16string widen(const char* first, const char* last) { return std::u16string(first, last); }
+std::u16string widen(const char* first, const char* last) {
+  return std::u16string(first, last);
+}
 
 }  // namespace
 

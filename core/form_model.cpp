@@ -8,15 +8,20 @@ namespace core {
 
 namespace {
 
-constexpr std::size_t opIndex(Op op) { return static_cast<std::size_t>(op); }
+constexpr std::size_t opIndex(Op op) {
+  return static_cast<std::size_t>(op);
+}
 
 bool supports(Kind kind, Op op) {
   switch (op) {
     case Op::GetText:
-    case Op::SetText: return kind == Kind::TextBox;
+    case Op::SetText:
+      return kind == Kind::TextBox;
     case Op::GetCaption:
-    case Op::SetCaption: return kind == Kind::Label;
-    case Op::GetValue: return isScrollBar(kind);
+    case Op::SetCaption:
+      return kind == Kind::Label;
+    case Op::GetValue:
+      return isScrollBar(kind);
   }
   return false;
 }

@@ -120,6 +120,8 @@ class ControlRef {
   ControlId id_;
 };
 
-inline ControlRef FormModel::control(ControlId id) { return ControlRef(*this, id); }
+inline ControlRef FormModel::control(ControlId id) {
+  return ControlRef(*this, id);
+}
 
 }  // namespace core

@@ -8,11 +8,16 @@ namespace {
 
 std::string_view opName(Op op) {
   switch (op) {
-    case Op::GetText: return "قراءة Text";
-    case Op::SetText: return "كتابة Text";
-    case Op::GetCaption: return "قراءة Caption";
-    case Op::SetCaption: return "كتابة Caption";
-    case Op::GetValue: return "قراءة Value";
+    case Op::GetText:
+      return "قراءة Text";
+    case Op::SetText:
+      return "كتابة Text";
+    case Op::GetCaption:
+      return "قراءة Caption";
+    case Op::SetCaption:
+      return "كتابة Caption";
+    case Op::GetValue:
+      return "قراءة Value";
   }
   return "";
 }

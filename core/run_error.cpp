@@ -22,10 +22,14 @@ Status failureStatusOf(std::int32_t number, Status fallback) {
 
 std::string errorMessage(std::int32_t number) {
   switch (number) {
-    case error::kOverflow: return "تجاوز السعة: الناتج أكبر من أن يُحسب";
-    case error::kTypeMismatch: return "عدم تطابق النوع: النص ليس رقماً";
-    case error::kNotSupported: return "العنصر لا يدعم هذه الخاصية أو العملية";
-    default: return "خطأ في وقت التشغيل";
+    case error::kOverflow:
+      return "تجاوز السعة: الناتج أكبر من أن يُحسب";
+    case error::kTypeMismatch:
+      return "عدم تطابق النوع: النص ليس رقماً";
+    case error::kNotSupported:
+      return "العنصر لا يدعم هذه الخاصية أو العملية";
+    default:
+      return "خطأ في وقت التشغيل";
   }
 }
 

@@ -18,17 +18,41 @@ core::Status writeMonth(core::FormModel& form, core::Entry entry) {
 
 }  // namespace
 
-core::Status Command2_Click(core::FormModel& f, core::Entry e) { return writeMonth<1>(f, e); }
-core::Status Command6_Click(core::FormModel& f, core::Entry e) { return writeMonth<2>(f, e); }
-core::Status Command5_Click(core::FormModel& f, core::Entry e) { return writeMonth<3>(f, e); }
-core::Status Command4_Click(core::FormModel& f, core::Entry e) { return writeMonth<4>(f, e); }
-core::Status Command3_Click(core::FormModel& f, core::Entry e) { return writeMonth<5>(f, e); }
-core::Status Command1_Click(core::FormModel& f, core::Entry e) { return writeMonth<6>(f, e); }
-core::Status Command11_Click(core::FormModel& f, core::Entry e) { return writeMonth<7>(f, e); }
-core::Status Command10_Click(core::FormModel& f, core::Entry e) { return writeMonth<8>(f, e); }
-core::Status Command9_Click(core::FormModel& f, core::Entry e) { return writeMonth<9>(f, e); }
-core::Status Command8_Click(core::FormModel& f, core::Entry e) { return writeMonth<10>(f, e); }
-core::Status Command18_Click(core::FormModel& f, core::Entry e) { return writeMonth<11>(f, e); }
-core::Status Command17_Click(core::FormModel& f, core::Entry e) { return writeMonth<12>(f, e); }
+core::Status Command2_Click(core::FormModel& f, core::Entry e) {
+  return writeMonth<1>(f, e);
+}
+core::Status Command6_Click(core::FormModel& f, core::Entry e) {
+  return writeMonth<2>(f, e);
+}
+core::Status Command5_Click(core::FormModel& f, core::Entry e) {
+  return writeMonth<3>(f, e);
+}
+core::Status Command4_Click(core::FormModel& f, core::Entry e) {
+  return writeMonth<4>(f, e);
+}
+core::Status Command3_Click(core::FormModel& f, core::Entry e) {
+  return writeMonth<5>(f, e);
+}
+core::Status Command1_Click(core::FormModel& f, core::Entry e) {
+  return writeMonth<6>(f, e);
+}
+core::Status Command11_Click(core::FormModel& f, core::Entry e) {
+  return writeMonth<7>(f, e);
+}
+core::Status Command10_Click(core::FormModel& f, core::Entry e) {
+  return writeMonth<8>(f, e);
+}
+core::Status Command9_Click(core::FormModel& f, core::Entry e) {
+  return writeMonth<9>(f, e);
+}
+core::Status Command8_Click(core::FormModel& f, core::Entry e) {
+  return writeMonth<10>(f, e);
+}
+core::Status Command18_Click(core::FormModel& f, core::Entry e) {
+  return writeMonth<11>(f, e);
+}
+core::Status Command17_Click(core::FormModel& f, core::Entry e) {
+  return writeMonth<12>(f, e);
+}
 
 }  // namespace entry

@@ -17,7 +17,8 @@ core::Status writeValue(core::FormModel& form, core::Entry entry) {
 
 template <core::Procedure Change>
 core::Status callChange(core::FormModel& form, core::Entry entry) {
-  return core::runProcedure(form, entry, [](core::FormModel& f) { core::callThroughForm(f, Change); });
+  return core::runProcedure(form, entry,
+                            [](core::FormModel& f) { core::callThroughForm(f, Change); });
 }
 
 }  // namespace
@@ -31,7 +32,9 @@ core::Status VScroll1_Scroll(core::FormModel& f, core::Entry e) {
 core::Status scroll_Change(core::FormModel& f, core::Entry e) {
   return writeValue<ControlId::scroll, ControlId::Text3>(f, e);
 }
-core::Status scroll_Scroll(core::FormModel& f, core::Entry e) { return callChange<scroll_Change>(f, e); }
+core::Status scroll_Scroll(core::FormModel& f, core::Entry e) {
+  return callChange<scroll_Change>(f, e);
+}
 core::Status HScroll1_Change(core::FormModel& f, core::Entry e) {
   return writeValue<ControlId::HScroll1, ControlId::Text4>(f, e);
 }

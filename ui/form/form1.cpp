@@ -48,7 +48,9 @@ constexpr core::EventBinding kBindings[] = {
 
 }  // namespace
 
-core::EventTable form1Events() { return core::EventTable(kBindings); }
+core::EventTable form1Events() {
+  return core::EventTable(kBindings);
+}
 
 Form1::Form1(core::ErrorReporter& reporter)
     : model_(form1Description()), dispatcher_(model_, form1Events(), reporter) {}

@@ -27,69 +27,147 @@ constexpr Color kScrollBar = Color::of(SystemColor::ScrollBar);
 
 // Two lines, each ending in CR LF, so a third, empty line follows.
 constexpr const char* kNote1 =
-    ".ملحوظه هامه:-فى حاله وجود اشاره سالبه(_)بجوار الشهر أو السنه هكذا 2- تعامل مع المفاتيح الخضراء اسفل \r\n"
-    "الشاشه لأن هذه القيمه  تعنى انقاص من العمر وذلك تسهيل على المستخدمين   مع تحياتى ----------\r\n";
+    ".ملحوظه هامه:-فى حاله وجود اشاره سالبه(_)بجوار الشهر أو السنه هكذا 2- تعامل مع المفاتيح "
+    "الخضراء اسفل \r\n"
+    "الشاشه لأن هذه القيمه  تعنى انقاص من العمر وذلك تسهيل على المستخدمين   مع تحياتى "
+    "----------\r\n";
 constexpr const char* kNote2 =
-    "ملحوظه أخرى: لمعرفه التاريخ والوقت وعدد أيام الشهر أضغط مرتين على الساعه أسفل شريط البدايه علىيمين الشاشه";
+    "ملحوظه أخرى: لمعرفه التاريخ والوقت وعدد أيام الشهر أضغط مرتين على الساعه أسفل شريط البدايه "
+    "علىيمين الشاشه";
+
+struct Box {
+  int left, top, width, height;
+};
+
+constexpr bool kRtl = true;
+constexpr bool kLtr = false;
+
+constexpr core::ControlRecord record(C id, K kind, const char* text, Box b, Color back, Color fore,
+                                     F font, int tab, bool rtl) {
+  return {.id = id,
+          .kind = kind,
+          .text = text,
+          .left = b.left,
+          .top = b.top,
+          .width = b.width,
+          .height = b.height,
+          .back = back,
+          .fore = fore,
+          .font = font,
+          .tabIndex = tab,
+          .rightToLeft = rtl};
+}
+
+// Graphical buttons: the face is the button's own colour.
+constexpr core::ControlRecord button(C id, const char* caption, Box b, Color face, F font, int tab,
+                                     bool rtl) {
+  return record(id, K::CommandButton, caption, b, face, kButtonText, font, tab, rtl);
+}
+
+constexpr core::ControlRecord textBox(C id, const char* text, Box b, Color back, Color fore,
+                                      int tab, bool rtl) {
+  return record(id, K::TextBox, text, b, back, fore, F::Regular825, tab, rtl);
+}
+
+// The one multi-line box, with a vertical scroll bar.
+constexpr core::ControlRecord noteBox(C id, const char* text, Box b, Color back, Color fore,
+                                      int tab, bool rtl) {
+  core::ControlRecord r = textBox(id, text, b, back, fore, tab, rtl);
+  r.multiLine = true;
+  r.verticalScrollBar = true;
+  return r;
+}
+
+constexpr core::ControlRecord label(C id, const char* caption, Box b, F font, int tab, bool rtl) {
+  return record(id, K::Label, caption, b, kLightRed, kButtonText, font, tab, rtl);
+}
+
+// The adjusted results and the zodiac sign are right-justified.
+constexpr core::ControlRecord resultLabel(C id, const char* caption, Box b, F font, int tab,
+                                          bool rtl) {
+  core::ControlRecord r = label(id, caption, b, font, tab, rtl);
+  r.rightJustified = true;
+  return r;
+}
+
+// Frames are caption strips lying across the scroll bars; they contain nothing.
+constexpr core::ControlRecord strip(C id, const char* caption, Box b, int tab) {
+  return record(id, K::Frame, caption, b, kLightRed, kButtonText, F::Regular825, tab, kRtl);
+}
+
+struct Range {
+  std::int16_t min, max, value;
+};
+
+// Both steps are 1: an arrow click and a trough click each move the bar by one.
+constexpr core::ControlRecord bar(C id, K kind, Box b, Range range, int tab) {
+  core::ControlRecord r =
+      record(id, kind, "", b, kScrollBar, kButtonText, F::Regular825, tab, kRtl);
+  r.scroll = {
+      .min = range.min, .max = range.max, .value = range.value, .smallChange = 1, .largeChange = 1};
+  return r;
+}
 
 // Stored order: topmost first; windowed controls, then the labels.
+// clang-format off
 constexpr core::ControlRecord kControls[] = {
-    {.id = C::Command19, .kind = K::CommandButton, .text = "أضغط لتعرف بورجك", .left = 7920, .top = 6960, .width = 1215, .height = 495, .back = kLightBlue, .fore = kButtonText, .font = F::Regular825, .tabIndex = 53, .rightToLeft = true},
-    {.id = C::Frame5, .kind = K::Frame, .text = "لتحديد تاريخ اليوم", .left = 3120, .top = 1440, .width = 1335, .height = 255, .back = kLightRed, .fore = kButtonText, .font = F::Regular825, .tabIndex = 52, .rightToLeft = true},
-    {.id = C::Frame4, .kind = K::Frame, .text = "لتحديد الشهر الحالى", .left = 6360, .top = 2880, .width = 1455, .height = 255, .back = kLightRed, .fore = kButtonText, .font = F::Regular825, .tabIndex = 51, .rightToLeft = true},
-    {.id = C::HScroll1, .kind = K::HScrollBar, .text = "", .left = 1, .top = 1440, .width = 7455, .height = 375, .back = kScrollBar, .fore = kButtonText, .font = F::Regular825, .tabIndex = 50, .rightToLeft = true, .scroll = {.min = 1, .max = 31, .value = 1, .smallChange = 1, .largeChange = 1}},
-    {.id = C::VScroll2, .kind = K::VScrollBar, .text = "", .left = 6960, .top = 1920, .width = 375, .height = 2535, .back = kScrollBar, .fore = kButtonText, .font = F::Regular825, .tabIndex = 49, .rightToLeft = true, .scroll = {.min = 1, .max = 12, .value = 10, .smallChange = 1, .largeChange = 1}},
-    {.id = C::Frame3, .kind = K::Frame, .text = "تحديد شهر الميلاد", .left = 3840, .top = 4320, .width = 1215, .height = 255, .back = kLightRed, .fore = kButtonText, .font = F::Regular825, .tabIndex = 48, .rightToLeft = true},
-    {.id = C::Frame2, .kind = K::Frame, .text = "تحديد سنه الميلاد", .left = 8040, .top = 6120, .width = 1215, .height = 255, .back = kLightRed, .fore = kButtonText, .font = F::Regular825, .tabIndex = 47, .rightToLeft = true},
-    {.id = C::Frame1, .kind = K::Frame, .text = "تحديد يوم الميلاد", .left = 7560, .top = 1560, .width = 1215, .height = 255, .back = kLightRed, .fore = kButtonText, .font = F::Regular825, .tabIndex = 46, .rightToLeft = true},
-    {.id = C::VScroll1, .kind = K::VScrollBar, .text = "", .left = 8880, .top = 240, .width = 375, .height = 6615, .back = kScrollBar, .fore = kButtonText, .font = F::Regular825, .tabIndex = 45, .rightToLeft = true, .scroll = {.min = 1920, .max = 2003, .value = 1980, .smallChange = 1, .largeChange = 1}},
-    {.id = C::scroll, .kind = K::VScrollBar, .text = "", .left = 8160, .top = 240, .width = 375, .height = 4215, .back = kScrollBar, .fore = kButtonText, .font = F::Regular825, .tabIndex = 44, .rightToLeft = true, .scroll = {.min = 1, .max = 31, .value = 1, .smallChange = 1, .largeChange = 1}},
-    {.id = C::Command18, .kind = K::CommandButton, .text = "11", .left = 7440, .top = 4560, .width = 495, .height = 495, .back = kMagenta, .fore = kButtonText, .font = F::Bold825, .tabIndex = 43, .rightToLeft = true},
-    {.id = C::Command17, .kind = K::CommandButton, .text = "12", .left = 8160, .top = 4560, .width = 495, .height = 495, .back = kMagenta, .fore = kButtonText, .font = F::Bold825, .tabIndex = 42, .rightToLeft = true},
-    {.id = C::Text8, .kind = K::TextBox, .text = kNote2, .left = 360, .top = 6360, .width = 8055, .height = 375, .back = kDarkOrange, .fore = kLightGrey, .font = F::Regular825, .tabIndex = 41, .rightToLeft = true},
-    {.id = C::Command16, .kind = K::CommandButton, .text = "تعديل فى حاله الأيام أذا كان الشهر الحالى 30 يوم", .left = 1920, .top = 5280, .width = 1215, .height = 855, .back = kGreen, .fore = kButtonText, .font = F::Regular825, .tabIndex = 40, .rightToLeft = true},
-    {.id = C::Command15, .kind = K::CommandButton, .text = "تعديل فى حاله الأيام أذا كان الشهر الحالى 31يوم", .left = 120, .top = 5280, .width = 1215, .height = 855, .back = kGreen, .fore = kButtonText, .font = F::Regular825, .tabIndex = 36, .rightToLeft = true},
-    {.id = C::Command14, .kind = K::CommandButton, .text = "تعديل فى حاله الشهور ", .left = 7440, .top = 5280, .width = 1215, .height = 855, .back = kGreen, .fore = kButtonText, .font = F::Regular825, .tabIndex = 35, .rightToLeft = true},
-    {.id = C::Text7, .kind = K::TextBox, .text = kNote1, .left = 0, .top = 720, .width = 7575, .height = 615, .back = kDarkBlue, .fore = kCaptionText, .font = F::Regular825, .tabIndex = 34, .rightToLeft = false, .multiLine = true, .verticalScrollBar = true},
-    {.id = C::Command13, .kind = K::CommandButton, .text = "مؤلف البرنامج", .left = 5640, .top = 5640, .width = 1215, .height = 495, .back = kPaleBlue, .fore = kButtonText, .font = F::Regular825, .tabIndex = 33, .rightToLeft = true},
-    {.id = C::Text6, .kind = K::TextBox, .text = "2002", .left = 1080, .top = 120, .width = 855, .height = 495, .back = kLightYellow, .fore = kWindowText, .font = F::Regular825, .tabIndex = 32, .rightToLeft = false},
-    {.id = C::Text5, .kind = K::TextBox, .text = "10", .left = 2400, .top = 120, .width = 495, .height = 495, .back = kLightYellow, .fore = kWindowText, .font = F::Regular825, .tabIndex = 31, .rightToLeft = false},
-    {.id = C::Text4, .kind = K::TextBox, .text = "", .left = 3360, .top = 120, .width = 495, .height = 495, .back = kLightYellow, .fore = kWindowText, .font = F::Regular825, .tabIndex = 30, .rightToLeft = false},
-    {.id = C::Command12, .kind = K::CommandButton, .text = "أنهاء", .left = 3720, .top = 5640, .width = 1215, .height = 495, .back = kPaleBlue, .fore = kButtonText, .font = F::Regular825, .tabIndex = 19, .rightToLeft = false},
-    {.id = C::Command11, .kind = K::CommandButton, .text = "7", .left = 4560, .top = 4560, .width = 495, .height = 495, .back = kMagenta, .fore = kButtonText, .font = F::Bold825, .tabIndex = 13, .rightToLeft = false},
-    {.id = C::Command10, .kind = K::CommandButton, .text = "8", .left = 5280, .top = 4560, .width = 495, .height = 495, .back = kMagenta, .fore = kButtonText, .font = F::Bold825, .tabIndex = 12, .rightToLeft = false},
-    {.id = C::Command9, .kind = K::CommandButton, .text = "9", .left = 6000, .top = 4560, .width = 495, .height = 495, .back = kMagenta, .fore = kButtonText, .font = F::Bold825, .tabIndex = 11, .rightToLeft = false},
-    {.id = C::Command8, .kind = K::CommandButton, .text = "10", .left = 6720, .top = 4560, .width = 495, .height = 495, .back = kMagenta, .fore = kButtonText, .font = F::Bold825, .tabIndex = 10, .rightToLeft = false},
-    {.id = C::Command7, .kind = K::CommandButton, .text = "أدخال", .left = -120, .top = 2040, .width = 1215, .height = 495, .back = kPaleGreen, .fore = kButtonText, .font = F::Regular825, .tabIndex = 9, .rightToLeft = false},
-    {.id = C::Command6, .kind = K::CommandButton, .text = "2", .left = 960, .top = 4560, .width = 495, .height = 495, .back = kMagenta, .fore = kButtonText, .font = F::Bold825, .tabIndex = 8, .rightToLeft = false},
-    {.id = C::Command5, .kind = K::CommandButton, .text = "3", .left = 1680, .top = 4560, .width = 495, .height = 495, .back = kMagenta, .fore = kButtonText, .font = F::Bold825, .tabIndex = 7, .rightToLeft = false},
-    {.id = C::Command4, .kind = K::CommandButton, .text = "4", .left = 2400, .top = 4560, .width = 495, .height = 495, .back = kMagenta, .fore = kButtonText, .font = F::Bold825, .tabIndex = 6, .rightToLeft = false},
-    {.id = C::Command3, .kind = K::CommandButton, .text = "5", .left = 3120, .top = 4560, .width = 495, .height = 495, .back = kMagenta, .fore = kButtonText, .font = F::Bold825, .tabIndex = 5, .rightToLeft = false},
-    {.id = C::Command2, .kind = K::CommandButton, .text = "1", .left = 240, .top = 4560, .width = 495, .height = 495, .back = kMagenta, .fore = kButtonText, .font = F::Bold825, .tabIndex = 4, .rightToLeft = false},
-    {.id = C::Command1, .kind = K::CommandButton, .text = "6", .left = 3840, .top = 4560, .width = 495, .height = 495, .back = kMagenta, .fore = kButtonText, .font = F::Bold825, .tabIndex = 3, .rightToLeft = false},
-    {.id = C::Text3, .kind = K::TextBox, .text = "", .left = 3120, .top = 2040, .width = 495, .height = 495, .back = kLightYellow, .fore = kWindowText, .font = F::Regular825, .tabIndex = 2, .rightToLeft = false},
-    {.id = C::Text2, .kind = K::TextBox, .text = "", .left = 2400, .top = 2040, .width = 495, .height = 495, .back = kLightYellow, .fore = kWindowText, .font = F::Regular825, .tabIndex = 1, .rightToLeft = false},
-    {.id = C::Text1, .kind = K::TextBox, .text = "198", .left = 1080, .top = 2040, .width = 1095, .height = 495, .back = kLightYellow, .fore = kWindowText, .font = F::Regular825, .tabIndex = 0, .rightToLeft = false},
-    {.id = C::Label19, .kind = K::Label, .text = "", .left = 120, .top = 6960, .width = 7695, .height = 615, .back = kLightRed, .fore = kButtonText, .font = F::Regular825, .tabIndex = 54, .rightToLeft = true, .rightJustified = true},
-    {.id = C::Label18, .kind = K::Label, .text = "", .left = 480, .top = 3840, .width = 495, .height = 495, .back = kLightRed, .fore = kButtonText, .font = F::Bold12, .tabIndex = 39, .rightToLeft = true, .rightJustified = true},
-    {.id = C::Label13, .kind = K::Label, .text = "", .left = 1560, .top = 3840, .width = 495, .height = 495, .back = kLightRed, .fore = kButtonText, .font = F::Bold12, .tabIndex = 38, .rightToLeft = true, .rightJustified = true},
-    {.id = C::Label12, .kind = K::Label, .text = "", .left = 2640, .top = 3840, .width = 495, .height = 495, .back = kLightRed, .fore = kButtonText, .font = F::Bold12, .tabIndex = 37, .rightToLeft = true, .rightJustified = true},
-    {.id = C::Label17, .kind = K::Label, .text = "من فضلك أدخال تاريخ اليوم أولا", .left = 4440, .top = 240, .width = 2895, .height = 495, .back = kLightRed, .fore = kButtonText, .font = F::Bold975, .tabIndex = 29, .rightToLeft = false},
-    {.id = C::Label16, .kind = K::Label, .text = "يوم", .left = 3960, .top = 240, .width = 375, .height = 375, .back = kLightRed, .fore = kButtonText, .font = F::Regular825, .tabIndex = 28, .rightToLeft = false},
-    {.id = C::Label15, .kind = K::Label, .text = "شهر", .left = 3000, .top = 240, .width = 375, .height = 255, .back = kLightRed, .fore = kButtonText, .font = F::Regular825, .tabIndex = 27, .rightToLeft = false},
-    {.id = C::Label14, .kind = K::Label, .text = "لسنه", .left = 2040, .top = 240, .width = 495, .height = 495, .back = kLightRed, .fore = kButtonText, .font = F::Regular825, .tabIndex = 26, .rightToLeft = false},
-    {.id = C::Label11, .kind = K::Label, .text = "يوم", .left = 600, .top = 3360, .width = 375, .height = 375, .back = kLightRed, .fore = kButtonText, .font = F::Regular825, .tabIndex = 25, .rightToLeft = false},
-    {.id = C::Label10, .kind = K::Label, .text = "", .left = 1080, .top = 3360, .width = 495, .height = 495, .back = kLightRed, .fore = kButtonText, .font = F::Bold12, .tabIndex = 24, .rightToLeft = false},
-    {.id = C::Label9, .kind = K::Label, .text = "شهر", .left = 1680, .top = 3360, .width = 375, .height = 495, .back = kLightRed, .fore = kButtonText, .font = F::Regular825, .tabIndex = 23, .rightToLeft = false},
-    {.id = C::Label8, .kind = K::Label, .text = "", .left = 3240, .top = 3360, .width = 495, .height = 495, .back = kLightRed, .fore = kButtonText, .font = F::Bold12, .tabIndex = 22, .rightToLeft = false},
-    {.id = C::Label7, .kind = K::Label, .text = "", .left = 2160, .top = 3360, .width = 495, .height = 375, .back = kLightRed, .fore = kButtonText, .font = F::Bold12, .tabIndex = 21, .rightToLeft = false},
-    {.id = C::Label6, .kind = K::Label, .text = "سنه", .left = 2760, .top = 3360, .width = 375, .height = 375, .back = kLightRed, .fore = kButtonText, .font = F::Regular825, .tabIndex = 20, .rightToLeft = false},
-    {.id = C::Label5, .kind = K::Label, .text = "عمرك فى هذا اليوم", .left = 3960, .top = 3360, .width = 1815, .height = 495, .back = kLightRed, .fore = kButtonText, .font = F::Regular825, .tabIndex = 18, .rightToLeft = false},
-    {.id = C::Label4, .kind = K::Label, .text = "السنه", .left = 1440, .top = 1800, .width = 615, .height = 255, .back = kLightRed, .fore = kButtonText, .font = F::Regular825, .tabIndex = 17, .rightToLeft = false},
-    {.id = C::Label3, .kind = K::Label, .text = "اليوم", .left = 3240, .top = 1800, .width = 375, .height = 255, .back = kLightRed, .fore = kButtonText, .font = F::Regular825, .tabIndex = 16, .rightToLeft = false},
-    {.id = C::Label2, .kind = K::Label, .text = "الشهر", .left = 2520, .top = 1800, .width = 495, .height = 255, .back = kLightRed, .fore = kButtonText, .font = F::Regular825, .tabIndex = 15, .rightToLeft = false},
-    {.id = C::Label1, .kind = K::Label, .text = "أدخل تاريخ ميلادك هنا", .left = 3960, .top = 2160, .width = 1695, .height = 495, .back = kLightRed, .fore = kButtonText, .font = F::Regular825, .tabIndex = 14, .rightToLeft = false},
+    button(C::Command19, "أضغط لتعرف بورجك", {7920, 6960, 1215, 495}, kLightBlue, F::Regular825, 53, kRtl),
+    strip(C::Frame5, "لتحديد تاريخ اليوم", {3120, 1440, 1335, 255}, 52),
+    strip(C::Frame4, "لتحديد الشهر الحالى", {6360, 2880, 1455, 255}, 51),
+    bar(C::HScroll1, K::HScrollBar, {1, 1440, 7455, 375}, {1, 31, 1}, 50),
+    bar(C::VScroll2, K::VScrollBar, {6960, 1920, 375, 2535}, {1, 12, 10}, 49),
+    strip(C::Frame3, "تحديد شهر الميلاد", {3840, 4320, 1215, 255}, 48),
+    strip(C::Frame2, "تحديد سنه الميلاد", {8040, 6120, 1215, 255}, 47),
+    strip(C::Frame1, "تحديد يوم الميلاد", {7560, 1560, 1215, 255}, 46),
+    bar(C::VScroll1, K::VScrollBar, {8880, 240, 375, 6615}, {1920, 2003, 1980}, 45),
+    bar(C::scroll, K::VScrollBar, {8160, 240, 375, 4215}, {1, 31, 1}, 44),
+    button(C::Command18, "11", {7440, 4560, 495, 495}, kMagenta, F::Bold825, 43, kRtl),
+    button(C::Command17, "12", {8160, 4560, 495, 495}, kMagenta, F::Bold825, 42, kRtl),
+    textBox(C::Text8, kNote2, {360, 6360, 8055, 375}, kDarkOrange, kLightGrey, 41, kRtl),
+    button(C::Command16, "تعديل فى حاله الأيام أذا كان الشهر الحالى 30 يوم", {1920, 5280, 1215, 855}, kGreen, F::Regular825, 40, kRtl),
+    button(C::Command15, "تعديل فى حاله الأيام أذا كان الشهر الحالى 31يوم", {120, 5280, 1215, 855}, kGreen, F::Regular825, 36, kRtl),
+    button(C::Command14, "تعديل فى حاله الشهور ", {7440, 5280, 1215, 855}, kGreen, F::Regular825, 35, kRtl),
+    noteBox(C::Text7, kNote1, {0, 720, 7575, 615}, kDarkBlue, kCaptionText, 34, kLtr),
+    button(C::Command13, "مؤلف البرنامج", {5640, 5640, 1215, 495}, kPaleBlue, F::Regular825, 33, kRtl),
+    textBox(C::Text6, "2002", {1080, 120, 855, 495}, kLightYellow, kWindowText, 32, kLtr),
+    textBox(C::Text5, "10", {2400, 120, 495, 495}, kLightYellow, kWindowText, 31, kLtr),
+    textBox(C::Text4, "", {3360, 120, 495, 495}, kLightYellow, kWindowText, 30, kLtr),
+    button(C::Command12, "أنهاء", {3720, 5640, 1215, 495}, kPaleBlue, F::Regular825, 19, kLtr),
+    button(C::Command11, "7", {4560, 4560, 495, 495}, kMagenta, F::Bold825, 13, kLtr),
+    button(C::Command10, "8", {5280, 4560, 495, 495}, kMagenta, F::Bold825, 12, kLtr),
+    button(C::Command9, "9", {6000, 4560, 495, 495}, kMagenta, F::Bold825, 11, kLtr),
+    button(C::Command8, "10", {6720, 4560, 495, 495}, kMagenta, F::Bold825, 10, kLtr),
+    button(C::Command7, "أدخال", {-120, 2040, 1215, 495}, kPaleGreen, F::Regular825, 9, kLtr),
+    button(C::Command6, "2", {960, 4560, 495, 495}, kMagenta, F::Bold825, 8, kLtr),
+    button(C::Command5, "3", {1680, 4560, 495, 495}, kMagenta, F::Bold825, 7, kLtr),
+    button(C::Command4, "4", {2400, 4560, 495, 495}, kMagenta, F::Bold825, 6, kLtr),
+    button(C::Command3, "5", {3120, 4560, 495, 495}, kMagenta, F::Bold825, 5, kLtr),
+    button(C::Command2, "1", {240, 4560, 495, 495}, kMagenta, F::Bold825, 4, kLtr),
+    button(C::Command1, "6", {3840, 4560, 495, 495}, kMagenta, F::Bold825, 3, kLtr),
+    textBox(C::Text3, "", {3120, 2040, 495, 495}, kLightYellow, kWindowText, 2, kLtr),
+    textBox(C::Text2, "", {2400, 2040, 495, 495}, kLightYellow, kWindowText, 1, kLtr),
+    textBox(C::Text1, "198", {1080, 2040, 1095, 495}, kLightYellow, kWindowText, 0, kLtr),
+    resultLabel(C::Label19, "", {120, 6960, 7695, 615}, F::Regular825, 54, kRtl),
+    resultLabel(C::Label18, "", {480, 3840, 495, 495}, F::Bold12, 39, kRtl),
+    resultLabel(C::Label13, "", {1560, 3840, 495, 495}, F::Bold12, 38, kRtl),
+    resultLabel(C::Label12, "", {2640, 3840, 495, 495}, F::Bold12, 37, kRtl),
+    label(C::Label17, "من فضلك أدخال تاريخ اليوم أولا", {4440, 240, 2895, 495}, F::Bold975, 29, kLtr),
+    label(C::Label16, "يوم", {3960, 240, 375, 375}, F::Regular825, 28, kLtr),
+    label(C::Label15, "شهر", {3000, 240, 375, 255}, F::Regular825, 27, kLtr),
+    label(C::Label14, "لسنه", {2040, 240, 495, 495}, F::Regular825, 26, kLtr),
+    label(C::Label11, "يوم", {600, 3360, 375, 375}, F::Regular825, 25, kLtr),
+    label(C::Label10, "", {1080, 3360, 495, 495}, F::Bold12, 24, kLtr),
+    label(C::Label9, "شهر", {1680, 3360, 375, 495}, F::Regular825, 23, kLtr),
+    label(C::Label8, "", {3240, 3360, 495, 495}, F::Bold12, 22, kLtr),
+    label(C::Label7, "", {2160, 3360, 495, 375}, F::Bold12, 21, kLtr),
+    label(C::Label6, "سنه", {2760, 3360, 375, 375}, F::Regular825, 20, kLtr),
+    label(C::Label5, "عمرك فى هذا اليوم", {3960, 3360, 1815, 495}, F::Regular825, 18, kLtr),
+    label(C::Label4, "السنه", {1440, 1800, 615, 255}, F::Regular825, 17, kLtr),
+    label(C::Label3, "اليوم", {3240, 1800, 375, 255}, F::Regular825, 16, kLtr),
+    label(C::Label2, "الشهر", {2520, 1800, 495, 255}, F::Regular825, 15, kLtr),
+    label(C::Label1, "أدخل تاريخ ميلادك هنا", {3960, 2160, 1695, 495}, F::Regular825, 14, kLtr),
 };
+// clang-format on
 
 constexpr core::FormRecord kForm{
     .caption = "برنامج قزوبان",
