@@ -1,0 +1,58 @@
+# Installs the desktop files into an empty prefix and checks that each lands
+# where desktops and software centres look for it, unchanged, and (given
+# APPSTREAMCLI) that the metainfo finds its desktop file in the installed tree.
+foreach(var BUILD_DIR PREFIX DATA_DIR)
+  if(NOT DEFINED ${var})
+    message(FATAL_ERROR "${var} is not set")
+  endif()
+endforeach()
+
+file(REMOVE_RECURSE ${PREFIX})
+execute_process(
+  COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX} --component umrak_data
+  RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed: ${result}")
+endif()
+
+set(expected
+  "share/applications/io.github.umrak.Umrak.desktop=io.github.umrak.Umrak.desktop"
+  "share/metainfo/io.github.umrak.Umrak.metainfo.xml=io.github.umrak.Umrak.metainfo.xml"
+  "share/icons/hicolor/32x32/apps/io.github.umrak.Umrak.png=umrak.png"
+  "share/icons/hicolor/scalable/apps/io.github.umrak.Umrak.svg=umrak.svg")
+set(failures "")
+foreach(pair IN LISTS expected)
+  string(REPLACE "=" ";" pair "${pair}")
+  list(GET pair 0 installed)
+  list(GET pair 1 source)
+  if(NOT EXISTS ${PREFIX}/${installed})
+    string(APPEND failures "\n  missing: ${installed}")
+    continue()
+  endif()
+  execute_process(
+    COMMAND ${CMAKE_COMMAND} -E compare_files ${PREFIX}/${installed} ${DATA_DIR}/${source}
+    RESULT_VARIABLE differs)
+  if(NOT differs EQUAL 0)
+    string(APPEND failures "\n  differs from ${source}: ${installed}")
+  endif()
+endforeach()
+
+file(GLOB_RECURSE installed_files RELATIVE ${PREFIX} ${PREFIX}/*)
+list(LENGTH expected expected_count)
+list(LENGTH installed_files installed_count)
+if(NOT installed_count EQUAL expected_count)
+  string(APPEND failures "\n  installed ${installed_count} files, expected ${expected_count}: ${installed_files}")
+endif()
+
+if(APPSTREAMCLI)
+  execute_process(COMMAND ${APPSTREAMCLI} validate-tree --no-net --strict ${PREFIX}
+    RESULT_VARIABLE invalid)
+  if(NOT invalid EQUAL 0)
+    string(APPEND failures "\n  appstreamcli validate-tree rejects the installed tree")
+  endif()
+endif()
+
+if(failures)
+  message(FATAL_ERROR "install into ${PREFIX}:${failures}")
+endif()
+message(STATUS "all ${expected_count} files installed in place under ${PREFIX}")
