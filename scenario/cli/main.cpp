@@ -1,0 +1,11 @@
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "scenario/command_line.h"
+#include "scenario/window_driver.h"
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  return scenario::runCommandLine(args, scenario::windowDriverFactory(), std::cout, std::cerr);
+}

@@ -1,0 +1,9 @@
+#include "scenario/window_driver.h"
+
+namespace scenario {
+
+DriverFactory windowDriverFactory() {
+  return {};
+}
+
+}  // namespace scenario

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace scenario {
+
+// A text as a scenario would write it: in double quotes, UTF-8, with the
+// scenario escapes for quotes, backslashes, control characters, lone
+// surrogates and the invisible direction marks, so that blanks and marks
+// show in a report.
+std::string quoteText(std::u16string_view text);
+
+}  // namespace scenario

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "scenario/driver.h"
+
+namespace scenario {
+
+// Drivers that replay scenarios through the real window, for --window. A
+// build without the window defines this to return an empty factory.
+DriverFactory windowDriverFactory();
+
+}  // namespace scenario

@@ -1,0 +1,85 @@
+#include "scenario/headless_driver.h"
+
+#include <gtest/gtest.h>
+
+namespace scenario {
+namespace {
+
+using core::ControlId;
+
+// Records every text that the bound box of a bar is given.
+class BoxWatch final : public core::FormObserver {
+ public:
+  BoxWatch(core::FormModel& model, ControlId box) : model_(model), box_(box) {
+    model_.setObserver(this);
+  }
+  ~BoxWatch() override { model_.setObserver(nullptr); }
+  void propertyChanged(ControlId id) override {
+    if (id == box_) writes.push_back(model_.text(id));
+  }
+  void printedChanged() override {}
+  void programEnded() override {}
+
+  std::vector<std::u16string> writes;
+
+ private:
+  core::FormModel& model_;
+  ControlId box_;
+};
+
+using Writes = std::vector<std::u16string>;
+
+TEST(HeadlessDriver, DragWritesEveryValuePassedThenOnceMoreOnLettingGo) {
+  const struct {
+    const char* name;
+    std::int16_t to;
+    Writes writes;
+  } cases[] = {
+      {"down", 1983, {u" 1981", u" 1982", u" 1983", u" 1983"}},
+      {"up", 1978, {u" 1979", u" 1978", u" 1978"}},
+      {"back to where it stood", 1980, {u" 1980", u" 1980"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    HeadlessDriver d;
+    BoxWatch watch(d.form().model(), ControlId::Text1);
+    d.scroll(ControlId::VScroll1, c.to);
+    EXPECT_EQ(watch.writes, c.writes);
+    EXPECT_EQ(d.value(ControlId::VScroll1), c.to);
+    EXPECT_TRUE(d.takeErrors().empty());
+  }
+}
+
+TEST(HeadlessDriver, ChangeWritesOnceAndTypingRunsNothing) {
+  HeadlessDriver d;
+  BoxWatch watch(d.form().model(), ControlId::Text5);
+  d.change(ControlId::VScroll2, 3);
+  EXPECT_EQ(watch.writes, Writes{u" 3"});
+
+  d.type(ControlId::Text5, u"11");
+  EXPECT_EQ(d.shown(ControlId::Text5), u"11");
+  EXPECT_EQ(d.value(ControlId::VScroll2), 3);
+}
+
+TEST(HeadlessDriver, ErrorsAreHandedOverOnceEach) {
+  HeadlessDriver d;
+  d.click(ControlId::Command19);
+  const std::vector<core::RunError> errors = d.takeErrors();
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_EQ(errors[0].number, core::error::kTypeMismatch);
+  EXPECT_TRUE(d.takeErrors().empty());
+}
+
+TEST(HeadlessDriver, InjectedFaultHitsTheNextOperationOnly) {
+  HeadlessDriver d;
+  ASSERT_TRUE(d.failNext(ControlId::Text2, core::Op::SetText, -1));
+  d.click(ControlId::Command2);
+  d.click(ControlId::Command6);
+  const std::vector<core::RunError> errors = d.takeErrors();
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_EQ(errors[0].number, -1);
+  EXPECT_EQ(d.shown(ControlId::Text2), u"2");
+}
+
+}  // namespace
+}  // namespace scenario
