@@ -1,0 +1,121 @@
+#include "core/conversions.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+
+#include "core/run_error.h"
+#include "core/utf.h"
+
+namespace unit {
+namespace {
+
+using core::utf8ToUtf16;
+
+struct Reading {
+  std::string text;
+  double value;
+};
+
+struct Rejection {
+  std::string text;
+  std::int32_t error;
+};
+
+// The number of the error a conversion raised on `text`, or 0 when it returned.
+template <typename Convert>
+std::int32_t errorOf(Convert convert, const std::string& text) {
+  try {
+    convert(utf8ToUtf16(text));
+  } catch (const core::RunError& e) {
+    return e.number;
+  }
+  return 0;
+}
+
+const std::string kFourHundredNines(400, '9');
+
+// clang-format off
+TEST(StrictConversion, AcceptsTextThatIsOneNumber) {
+  const Reading cases[] = {
+      {" 15", 15}, {"15 ", 15}, {"-3", -3}, {"+7", 7}, {"\t42\t", 42}, {"05", 5}, {"7.0", 7},
+      {".5", 0.5}, {"5.", 5}, {"2.5E-1", 0.25}, {"1e3", 1000}, {"1E+2", 100}, {"-1.5e2", -150},
+      {"444444", 444444}, {"١٩٨٠", 1980}, {"۱۲", 12}, {"٣.٥", 3.5}, {"1E-400", 0},
+      {"4.9E-324", 4.9E-324}, {"1.7976931348623157E308", 1.7976931348623157E308}};
+  for (const Reading& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(core::strictConversion(utf8ToUtf16(c.text)), c.value);
+  }
+}
+
+TEST(StrictConversion, RejectsAnythingElseWithTypeMismatchOrOverflow) {
+  const Rejection cases[] = {
+      {"", 13}, {" ", 13}, {"abc", 13}, {"12abc", 13}, {"1 2", 13}, {"1,000", 13}, {"2,5", 13},
+      {"$5", 13}, {"(5)", 13}, {"&H10", 13}, {"0x10", 13}, {"1E", 13}, {"1E+", 13}, {".", 13},
+      {"-", 13}, {"+-5", 13}, {"5-", 13}, {"1.2.3", 13}, {"inf", 13}, {"1e5x", 13},
+      {"1E400", 6}, {"-1E400", 6}, {"1.7976931348623159E308", 6}, {kFourHundredNines, 6}};
+  for (const Rejection& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(errorOf(core::strictConversion, c.text), c.error);
+  }
+}
+
+TEST(LenientConversion, ReadsTheNumericBeginning) {
+  const Reading cases[] = {
+      {"", 0}, {"abc", 0}, {"12abc", 12}, {" 15", 15}, {"1 2", 12}, {"-5", -5}, {"- 5", -5},
+      {"2.5", 2.5}, {"2,5", 2}, {"\t3\n4", 34}, {".5", 0.5}, {"5.", 5}, {"1.2.3", 1.2},
+      {"1e3", 1000}, {"1E-2", 0.01}, {"1E", 1}, {"1E+x", 1}, {"2002abc", 2002}, {"+", 0},
+      {".", 0}, {"١٩٨٠", 1980}, {"1E-400", 0}, {"&HFFFF", -1}, {"&hff", 255}, {"&H7FFF", 32767},
+      {"&H8000", -32768}, {"&H10000", 65536}, {"&HFFFFFFFF", -1}, {"&H7FFFFFFF", 2147483647},
+      {"&O17", 15}, {"&o177777", -1}, {"&H1G", 1}, {"&H", 0}, {"&", 0}, {"&X5", 0}, {"&O8", 0}};
+  for (const Reading& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(core::lenientConversion(utf8ToUtf16(c.text)), c.value);
+  }
+}
+
+TEST(LenientConversion, RaisesOverflowOnlyBeyondTheRange) {
+  for (const std::string text : {"&H100000000", "&HFFFFFFFFFFFFFFFFFFFF", "1E400", "-1E400"}) {
+    SCOPED_TRACE(text);
+    EXPECT_EQ(errorOf(core::lenientConversion, text), 6);
+  }
+  EXPECT_EQ(errorOf(core::lenientConversion, kFourHundredNines), 6);
+}
+
+TEST(StrStyleAndIntegerText, BlankOnlyInTheStrStyle) {
+  const std::tuple<std::int16_t, std::u16string, std::u16string> cases[] = {
+      {0, u" 0", u"0"}, {5, u" 5", u"5"}, {31, u" 31", u"31"}, {-1, u"-1", u"-1"},
+      {1980, u" 1980", u"1980"}, {32767, u" 32767", u"32767"}, {-32768, u"-32768", u"-32768"}};
+  for (const auto& [value, str, integer] : cases) {
+    SCOPED_TRACE(value);
+    EXPECT_EQ(core::strStyleText(value), str);
+    EXPECT_EQ(core::integerText(value), integer);
+  }
+}
+
+TEST(NumberText, WritesTheStandardForm) {
+  const std::pair<double, std::u16string> cases[] = {
+      {22, u"22"}, {-5, u"-5"}, {0, u"0"}, {-0.0, u"0"}, {0.5, u"0.5"}, {-0.5, u"-0.5"},
+      {1.5, u"1.5"}, {0.3 - 0.1, u"0.2"}, {1.0 / 3, u"0.333333333333333"},
+      {2.0 / 3, u"0.666666666666667"}, {123456789.123456789, u"123456789.123457"},
+      {999999999999999, u"999999999999999"}, {1E15, u"1E+15"}, {-1.5E15, u"-1.5E+15"},
+      {1E100, u"1E+100"}, {1.7976931348623157E308, u"1.79769313486232E+308"},
+      {0.0001, u"0.0001"}, {0.00001, u"1E-05"}, {1.5E-07, u"1.5E-07"}};
+  for (const auto& [value, text] : cases) {
+    SCOPED_TRACE(value);
+    EXPECT_EQ(core::numberText(value), text);
+  }
+}
+// clang-format on
+
+TEST(NumberText, WholeNumbersReadBackLeniently) {
+  for (double value : {0.0, 1.0, -1.0, 22.0, -5.0, 1804.0, 444444.0, 123456789012345.0,
+                       999999999999999.0, -999999999999999.0, 1E15}) {
+    SCOPED_TRACE(value);
+    EXPECT_EQ(core::lenientConversion(core::numberText(value)), value);
+  }
+}
+
+}  // namespace
+}  // namespace unit

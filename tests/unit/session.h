@@ -1,0 +1,66 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/utf.h"
+#include "ui/form/form1.h"
+
+namespace unit {
+
+class RecordingReporter final : public core::ErrorReporter {
+ public:
+  void report(const core::RunError& error) override { errors.push_back(error); }
+  std::vector<core::RunError> errors;
+};
+
+// Form1 as a user meets it: typing, clicks and bar moves go through its
+// dispatcher, and every error it reports is kept. Texts are UTF-8 here so
+// that a failing expectation prints readable Arabic.
+class Session {
+ public:
+  using C = core::ControlId;
+
+  core::FormModel& model() { return form_.model(); }
+  void type(C id, std::string_view utf8) { model().userSetText(id, core::utf8ToUtf16(utf8)); }
+  std::string shown(C id) { return core::utf16ToUtf8(model().text(id)); }
+
+  core::Outcome raise(C id, core::Event event) { return form_.raise(id, event); }
+  core::Outcome click(C button) { return raise(button, core::Event::Click); }
+  core::Outcome change(C bar, std::int16_t value) {
+    model().userSetValue(bar, value);
+    return raise(bar, core::Event::Change);
+  }
+  core::Outcome dragTo(C bar, std::int16_t value) {
+    model().userSetValue(bar, value);
+    return raise(bar, core::Event::Scroll);
+  }
+
+  const std::vector<core::RunError>& reports() const { return reporter_.errors; }
+  std::vector<std::int32_t> errors() const {
+    std::vector<std::int32_t> numbers;
+    for (const core::RunError& e : reporter_.errors) numbers.push_back(e.number);
+    return numbers;
+  }
+  // Every text and caption on the form, in stored order.
+  std::vector<std::u16string> everything() {
+    std::vector<std::u16string> all;
+    for (std::size_t i = 0; i < core::kControlCount; ++i) {
+      all.push_back(model().text(static_cast<C>(i)));
+    }
+    return all;
+  }
+
+ private:
+  RecordingReporter reporter_;
+  form::Form1 form_{reporter_};
+};
+
+// An error the way a failing control call reports it: 0x800A0000 plus the number.
+constexpr core::Status vbError(std::int32_t number) {
+  return static_cast<core::Status>(0x800A0000u | static_cast<std::uint32_t>(number));
+}
+
+}  // namespace unit
