@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <climits>
+#include <cmath>
 
 #include "core/run_error.h"
 
@@ -231,8 +232,16 @@ std::u16string integerText(std::int16_t value) {
   return widen(buf.data(), result.ptr);
 }
 
+// Rounded to 15 digits, the largest doubles would print as 1.79769313486232E+308,
+// which no longer fits a double and could not be read back. They print as the
+// largest 15-digit number that fits.
+constexpr double kLargestPrintable = 1.79769313486231e308;
+
 std::u16string numberText(double value) {
   if (value == 0) return u"0";
+  if (std::isfinite(value) && std::fabs(value) > kLargestPrintable) {
+    value = std::copysign(kLargestPrintable, value);
+  }
   std::array<char, 32> buf{};
   const auto result =
       std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::general, 15);

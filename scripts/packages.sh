@@ -2,4 +2,4 @@
 BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev fonts-noto-ui-core)
 RUN_PACKAGES=(xvfb xauth x11-apps)
 TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
-  desktop-file-utils appstream clang libclang-rt-14-dev)
+  desktop-file-utils appstream libxcb-damage0-dev)

@@ -100,7 +100,7 @@ TEST(NumberText, WritesTheStandardForm) {
       {1.5, u"1.5"}, {0.3 - 0.1, u"0.2"}, {1.0 / 3, u"0.333333333333333"},
       {2.0 / 3, u"0.666666666666667"}, {123456789.123456789, u"123456789.123457"},
       {999999999999999, u"999999999999999"}, {1E15, u"1E+15"}, {-1.5E15, u"-1.5E+15"},
-      {1E100, u"1E+100"}, {1.7976931348623157E308, u"1.79769313486232E+308"},
+      {1E100, u"1E+100"}, {1.7976931348623157E308, u"1.79769313486231E+308"},
       {0.0001, u"0.0001"}, {0.00001, u"1E-05"}, {1.5E-07, u"1.5E-07"}};
   for (const auto& [value, text] : cases) {
     SCOPED_TRACE(value);
@@ -114,6 +114,16 @@ TEST(NumberText, WholeNumbersReadBackLeniently) {
                        999999999999999.0, -999999999999999.0, 1E15}) {
     SCOPED_TRACE(value);
     EXPECT_EQ(core::lenientConversion(core::numberText(value)), value);
+  }
+}
+
+// Fifteen digits round the largest doubles past the range of a double; what a
+// result label shows must still read back when a green button takes it up.
+TEST(NumberText, LargestDoublesStillReadBack) {
+  for (double value : {1.7976931348623157E308, -1.7976931348623157E308, 1.797693134862315E308}) {
+    SCOPED_TRACE(value);
+    const double back = core::lenientConversion(core::numberText(value));
+    EXPECT_NEAR(back / value, 1.0, 1e-14);
   }
 }
 

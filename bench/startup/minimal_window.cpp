@@ -1,0 +1,16 @@
+#include <QApplication>
+#include <QWidget>
+
+#include "core/control_record.h"
+#include "ui/form/form_description.h"
+
+// The least a Qt Widgets program can show: an empty window of Form1's size.
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  const core::FormRecord& form = form::form1Description().form;
+  QWidget window;
+  window.setFixedSize(form.clientWidth / core::kTwipsPerPixel,
+                      form.clientHeight / core::kTwipsPerPixel);
+  window.show();
+  return QApplication::exec();
+}

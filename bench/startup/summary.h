@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace startup {
+
+// What one run of one program showed; times in milliseconds from exec.
+struct Sample {
+  double mappedMs = -1;   // negative: never mapped
+  double paintedMs = -1;  // negative: never painted
+  double peakMiB = 0;
+  bool closedCleanly = false;
+};
+
+struct ProgramResults {
+  std::string label;
+  std::vector<Sample> samples;
+};
+
+// A table of medians (and the middle half of the paint times), one line per
+// program, with the count of runs that failed to paint or to close.
+void printSummary(const std::vector<ProgramResults>& results);
+
+}  // namespace startup

@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets with clang, libFuzzer, AddressSanitizer and
+# UndefinedBehaviorSanitizer in their own build folder, then fuzzes each
+# target for SECONDS (default 60). Inputs that break a target are kept under
+# BUILD/fuzz/findings/TARGET/; new interesting inputs under BUILD/fuzz/work/.
+#
+#   fuzz/run.sh [SECONDS] [TARGET...]     (targets: the names under fuzz/corpus/)
+#   UMRAK_FUZZ_BUILD=DIR selects the build folder (default build-fuzz).
+set -euo pipefail
+
+root="$(cd "$(dirname "$0")/.." && pwd)"
+seconds="${1:-60}"
+shift $(($# > 0 ? 1 : 0))
+build="${UMRAK_FUZZ_BUILD:-$root/build-fuzz}"
+targets=("$@")
+if [ ${#targets[@]} -eq 0 ]; then
+  targets=(strict_conversion lenient_conversion number_round_trip utf_round_trip)
+fi
+
+# Everything the fuzzers call gets coverage and sanitizer instrumentation;
+# the fuzz targets themselves add the libFuzzer main.
+instrument="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined"
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS="$instrument" \
+  -DUMRAK_BUILD_GUI=OFF -DUMRAK_BUILD_BENCH=OFF -DUMRAK_BUILD_TESTS=ON >/dev/null
+ninja -C "$build" -j 2 "${targets[@]/#/fuzz_}"
+
+declare -A options=(
+  [strict_conversion]="-dict=$root/fuzz/conversions.dict -max_len=256"
+  [lenient_conversion]="-dict=$root/fuzz/conversions.dict -max_len=256"
+  [number_round_trip]="-max_len=64"
+  [utf_round_trip]="-max_len=1024"
+)
+
+failed=()
+for target in "${targets[@]}"; do
+  work="$build/fuzz/work/$target"
+  findings="$build/fuzz/findings/$target"
+  mkdir -p "$work" "$findings"
+  echo "== $target: ${seconds}s"
+  # New inputs go to the first folder; the seed corpus in the tree stays as it is.
+  # shellcheck disable=SC2086
+  if ! "$build/fuzz/fuzz_$target" -max_total_time="$seconds" -print_final_stats=1 \
+      -artifact_prefix="$findings/" ${options[$target]:-} "$work" "$root/fuzz/corpus/$target"; then
+    failed+=("$target")
+  fi
+done
+
+if [ ${#failed[@]} -ne 0 ]; then
+  echo "Broken: ${failed[*]} (inputs under $build/fuzz/findings/)"
+  exit 1
+fi
+echo "No findings in ${targets[*]}"
