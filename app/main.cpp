@@ -1,8 +1,14 @@
 #include <QApplication>
-#include <QMessageBox>
+
+#include "ui/application.h"
+#include "ui/form_window.h"
 
 int main(int argc, char* argv[]) {
+  ui::prepareQt();
   QApplication app(argc, argv);
-  QMessageBox::information(nullptr, "umrak", "The window is not built yet.");
-  return 0;
+  ui::setUpApplication();
+
+  ui::Form1Window window;
+  window.show();
+  return app.exec();
 }

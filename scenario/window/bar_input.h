@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+
+#include "core/controls.h"
+
+namespace ui {
+class Form1Window;
+class ScrollBar;
+}  // namespace ui
+
+namespace scenario {
+
+ui::ScrollBar& barOf(const ui::Form1Window& window, core::ControlId bar);
+
+// Arrow clicks, one step each, until the bar stands at `value`.
+void clickArrowsTo(ui::ScrollBar& bar, std::int16_t value);
+
+// Presses the thumb, moves it through every value up to `value` and lets go.
+void dragThumbTo(ui::ScrollBar& bar, std::int16_t value);
+
+}  // namespace scenario

@@ -1,0 +1,162 @@
+#include "scenario/window/window_driver.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTimer>
+#include <utility>
+
+#include "scenario/window/bar_input.h"
+#include "scenario/window_driver.h"
+#include "ui/application.h"
+#include "ui/scroll_bar.h"
+#include "ui/text_box.h"
+
+namespace scenario {
+
+namespace {
+
+// How often an action looks for an error box while it runs.
+constexpr int kWatchMilliseconds = 5;
+
+QString qtText(const std::u16string& text) {
+  return QString::fromStdU16String(text);
+}
+
+// The error box says "... رقم N" on its first line and the message below.
+core::RunError readErrorBox(const QMessageBox& box) {
+  static const QRegularExpression number(QStringLiteral("رقم\\s*(-?\\d+)"));
+  const QString text = box.text();
+  const QRegularExpressionMatch m = number.match(text);
+  const int lineEnd = text.indexOf(QLatin1Char('\n'));
+  const QString message = lineEnd < 0 ? QString() : text.mid(lineEnd + 1);
+  return {m.hasMatch() ? m.captured(1).toInt() : 0, message.toStdString(), 0};
+}
+
+// QTest knows key codes for ASCII only; an Arabic letter arrives as a key
+// press that carries the letter as its text, as an Arabic keyboard sends it.
+void typeText(QWidget* widget, const QString& text) {
+  for (const QChar c : text) {
+    if (c.unicode() >= 0x20 && c.unicode() < 0x7F) {
+      QTest::keyClick(widget, static_cast<char>(c.unicode()));
+    } else {
+      QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+  }
+}
+
+}  // namespace
+
+WindowDriver::WindowDriver(std::shared_ptr<QApplication> app)
+    : app_(std::move(app)), window_(std::make_unique<ui::Form1Window>()) {
+  window_->show();
+  [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(window_.get());
+}
+
+WindowDriver::~WindowDriver() = default;
+
+template <typename Action>
+void WindowDriver::act(Action&& action) {
+  QTimer watch;
+  watch.setInterval(kWatchMilliseconds);
+  QObject::connect(&watch, &QTimer::timeout, window_.get(), [this] { dismissErrorBox(); });
+  watch.start();
+  action();
+  QCoreApplication::processEvents();
+}
+
+void WindowDriver::dismissErrorBox() {
+  auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+  if (!box || !box->isVisible()) return;
+  errors_.push_back(readErrorBox(*box));
+  box->done(QMessageBox::Ok);
+}
+
+void WindowDriver::type(core::ControlId box, const std::u16string& text) {
+  QWidget* widget = window_->control(box);
+  act([&] {
+    widget->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
+    if (text.empty()) {
+      QTest::keyClick(widget, Qt::Key_Delete);
+    } else {
+      typeText(widget, qtText(text));
+    }
+  });
+}
+
+// Command7 begins left of the client area: the user clicks what is visible.
+void WindowDriver::click(core::ControlId button) {
+  QWidget* widget = window_->control(button);
+  const QRect client(widget->mapFrom(window_.get(), QPoint(0, 0)), window_->size());
+  const QPoint at = widget->rect().intersected(client).center();
+  act([&] { QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, at); });
+}
+
+void WindowDriver::change(core::ControlId bar, std::int16_t value) {
+  act([&] { clickArrowsTo(barOf(*window_, bar), value); });
+}
+
+void WindowDriver::scroll(core::ControlId bar, std::int16_t value) {
+  act([&] { dragThumbTo(barOf(*window_, bar), value); });
+}
+
+std::u16string WindowDriver::shown(core::ControlId control) {
+  QWidget* widget = window_->control(control);
+  if (const auto* label = qobject_cast<const QLabel*>(widget))
+    return label->text().toStdU16String();
+  return ui::boxText(widget);
+}
+
+std::int16_t WindowDriver::value(core::ControlId bar) {
+  return static_cast<std::int16_t>(barOf(*window_, bar).value());
+}
+
+int WindowDriver::printedCount() {
+  return window_->model().printCount();
+}
+
+bool WindowDriver::ended() {
+  return window_->model().ended() && !window_->isVisible();
+}
+
+std::vector<core::RunError> WindowDriver::takeErrors() {
+  return std::exchange(errors_, {});
+}
+
+bool WindowDriver::failNext(core::ControlId control, core::Op op, core::Status status) {
+  window_->model().failNext(control, op, status);
+  return true;
+}
+
+bool WindowDriver::saveScreenshot(const std::string& path) {
+  return window_->grab().save(QString::fromStdString(path));
+}
+
+namespace {
+
+// Everything Qt needs to outlive: the arguments and the application.
+struct QtSession {
+  int argc = 1;
+  char name[15] = "umrak-scenario";
+  char* argv[2] = {name, nullptr};
+  QApplication app{(ui::prepareQt(), argc), argv};
+};
+
+}  // namespace
+
+DriverFactory windowDriverFactory() {
+  auto session = std::make_shared<std::shared_ptr<QtSession>>();
+  return [session]() -> std::unique_ptr<Driver> {
+    if (!*session) {
+      *session = std::make_shared<QtSession>();
+      ui::setUpApplication();
+    }
+    return std::make_unique<WindowDriver>(
+        std::shared_ptr<QApplication>(*session, &(*session)->app));
+  };
+}
+
+}  // namespace scenario

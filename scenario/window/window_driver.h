@@ -1,0 +1,46 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "scenario/driver.h"
+#include "ui/form_window.h"
+
+class QApplication;
+class QWidget;
+
+namespace scenario {
+
+// Replays a scenario through the real window with simulated input: key
+// clicks into the boxes, mouse clicks on the visible part of the buttons,
+// arrow clicks and thumb drags on the bars. An error box that comes up is
+// read, its number kept, and dismissed.
+class WindowDriver final : public Driver {
+ public:
+  explicit WindowDriver(std::shared_ptr<QApplication> app);
+  ~WindowDriver() override;
+
+  void type(core::ControlId box, const std::u16string& text) override;
+  void click(core::ControlId button) override;
+  void change(core::ControlId bar, std::int16_t value) override;
+  void scroll(core::ControlId bar, std::int16_t value) override;
+
+  std::u16string shown(core::ControlId control) override;
+  std::int16_t value(core::ControlId bar) override;
+  int printedCount() override;
+  bool ended() override;
+  std::vector<core::RunError> takeErrors() override;
+  bool failNext(core::ControlId control, core::Op op, core::Status status) override;
+  bool saveScreenshot(const std::string& path) override;
+
+ private:
+  template <typename Action>
+  void act(Action&& action);
+  void dismissErrorBox();
+
+  std::shared_ptr<QApplication> app_;
+  std::unique_ptr<ui::Form1Window> window_;
+  std::vector<core::RunError> errors_;
+};
+
+}  // namespace scenario

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+#include "core/control_record.h"
+#include "core/controls.h"
+#include "ui/form_window.h"
+
+namespace gui_test {
+
+const core::ControlRecord& recordOf(core::ControlId id);
+
+// Takes the untrapped run-time errors in place of the message box.
+class RecordingReporter : public core::ErrorReporter {
+ public:
+  void report(const core::RunError& error) override { errors.push_back(error); }
+  std::vector<core::RunError> errors;
+};
+
+// A freshly started window, shown and exposed, that logs every event the
+// user raises.
+class WindowUnderTest {
+ public:
+  explicit WindowUnderTest(core::ErrorReporter* reporter = nullptr);
+
+  ui::Form1Window& window() { return *window_; }
+  core::FormModel& model() { return window_->model(); }
+  QWidget* widget(core::ControlId id) const { return window_->control(id); }
+  template <typename W>
+  W* as(core::ControlId id) const {
+    return qobject_cast<W*>(widget(id));
+  }
+
+  struct Raised {
+    core::ControlId control;
+    core::Event event;
+    std::int16_t value;   // the bar's Value as the procedure saw it
+    std::u16string text;  // the bound box's text after the procedure
+  };
+  const std::vector<Raised>& raised() const { return raised_; }
+  void clearRaised() { raised_.clear(); }
+
+  // The form's own surface, without its controls: what is printed on it.
+  QImage surface();
+
+ private:
+  std::unique_ptr<ui::Form1Window> window_;
+  std::vector<Raised> raised_;
+};
+
+// Qt warns on the offscreen platform about what it cannot do there.
+void ignoreOffscreenWarning(const char* message);
+
+// The box each scroll bar fills.
+core::ControlId boxOf(core::ControlId bar);
+
+}  // namespace gui_test

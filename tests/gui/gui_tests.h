@@ -1,0 +1,10 @@
+#pragma once
+
+namespace gui_test {
+
+// Each runs one QTest class and returns its number of failures.
+int runLayoutTests(int argc, char** argv);
+int runBindingTests(int argc, char** argv);
+int runLifecycleTests(int argc, char** argv);
+
+}  // namespace gui_test

@@ -1,0 +1,365 @@
+#include <QAccessible>
+#include <QApplication>
+#include <QFontInfo>
+#include <QLabel>
+#include <QRawFont>
+#include <QScrollBar>
+#include <QTest>
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+#include "core/utf.h"
+#include "tests/gui/fixture.h"
+#include "tests/gui/gui_tests.h"
+#include "ui/command_button.h"
+#include "ui/form/form_description.h"
+#include "ui/frame_strip.h"
+#include "ui/text_box.h"
+
+namespace gui_test {
+
+namespace {
+
+using C = core::ControlId;
+using core::Kind;
+
+const QString kFace = QStringLiteral("Noto Sans Arabic UI");
+const QColor kLightRed(255, 128, 128);
+
+void addControlRows() {
+  QTest::addColumn<int>("index");
+  for (const core::ControlRecord& r : form::form1Description().controls) {
+    QTest::newRow(std::string(core::controlName(r.id)).c_str()) << static_cast<int>(r.id);
+  }
+}
+
+C fetchControl() {
+  QFETCH(int, index);
+  return static_cast<C>(index);
+}
+
+QString recordText(const core::ControlRecord& r) {
+  return QString::fromUtf8(r.text ? r.text : "");
+}
+
+int px(int twips) {
+  return static_cast<int>(std::lround(twips / 15.0));
+}
+
+// The platform colour a system colour stands for.
+QColor expectedColor(core::Color c) {
+  const QPalette system = QApplication::palette();
+  switch (c.system) {
+    case core::SystemColor::Rgb:
+      return QColor(c.r, c.g, c.b);
+    case core::SystemColor::ButtonText:
+      return system.color(QPalette::ButtonText);
+    case core::SystemColor::WindowText:
+      return system.color(QPalette::Text);
+    case core::SystemColor::ActiveCaptionText:
+      return system.color(QPalette::HighlightedText);
+    default:
+      return system.color(QPalette::Button);
+  }
+}
+
+bool isArabicLetter(QChar c) {
+  return c.unicode() >= 0x0600 && c.unicode() <= 0x06FF;
+}
+
+// What the face must draw itself rather than leave to a fallback font.
+bool needsTheFace(QChar c) {
+  return isArabicLetter(c) || (c >= QLatin1Char('0') && c <= QLatin1Char('9'));
+}
+
+// Rows of `image` inside `area` that hold a pixel darker than `threshold`.
+int darkRows(const QImage& image, const QRect& area, int threshold = 64) {
+  int rows = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    for (int x = area.left(); x <= area.right(); ++x) {
+      if (qGray(image.pixel(x, y)) < threshold) {
+        ++rows;
+        break;
+      }
+    }
+  }
+  return rows;
+}
+
+}  // namespace
+
+class LayoutTest : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<WindowUnderTest> w_;
+
+ private slots:
+  void init() { w_ = std::make_unique<WindowUnderTest>(); }
+  void cleanup() { w_.reset(); }
+
+  void formIsALightRedToolWindowWithItsCaption() {
+    ui::Form1Window& form = w_->window();
+    QCOMPARE(form.windowTitle(), QStringLiteral("برنامج قزوبان"));
+    QCOMPARE(form.windowFlags() & Qt::WindowType_Mask, Qt::Tool);
+    QVERIFY(form.windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(!form.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(!form.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    QCOMPARE(form.size(), QSize(619, 511));
+    QCOMPARE(form.layoutDirection(), Qt::RightToLeft);
+    QCOMPARE(form.grab().toImage().pixelColor(615, 505), kLightRed);
+    QCOMPARE(form.font().family(), kFace);
+    QCOMPARE(form.font().pointSizeF(), 8.25);
+  }
+
+  void controlsSitAtTheirRecordedPlaces_data() { addControlRows(); }
+  void controlsSitAtTheirRecordedPlaces() {
+    const core::ControlRecord& r = recordOf(fetchControl());
+    const QRect expected(px(r.left), px(r.top), px(r.left + r.width) - px(r.left),
+                         px(r.top + r.height) - px(r.top));
+    QCOMPARE(w_->widget(r.id)->geometry(), expected);
+    QCOMPARE(w_->widget(r.id)->parentWidget(), &w_->window());
+  }
+
+  void command7StartsOutsideTheClientArea() {
+    QCOMPARE(w_->widget(C::Command7)->geometry(), QRect(-8, 136, 81, 33));
+    QCOMPARE(w_->widget(C::HScroll1)->geometry(), QRect(0, 96, 497, 25));
+  }
+
+  void controlsShowTheirRecordedColours_data() { addControlRows(); }
+  void controlsShowTheirRecordedColours() {
+    const core::ControlRecord& r = recordOf(fetchControl());
+    QWidget* widget = w_->widget(r.id);
+    const QPalette& palette = widget->palette();
+    const QImage image = widget->grab().toImage();
+    const QColor back = expectedColor(r.back);
+    switch (r.kind) {
+      case Kind::CommandButton:
+        QCOMPARE(palette.color(QPalette::Button), back);
+        QCOMPARE(palette.color(QPalette::ButtonText), expectedColor(r.fore));
+        QCOMPARE(image.pixelColor(3, 3), back);
+        break;
+      case Kind::TextBox:
+        QCOMPARE(palette.color(QPalette::Base), back);
+        QCOMPARE(palette.color(QPalette::Text), expectedColor(r.fore));
+        QCOMPARE(image.pixelColor(3, image.height() - 4), back);
+        break;
+      case Kind::Label:
+        QCOMPARE(palette.color(QPalette::Window), back);
+        QCOMPARE(palette.color(QPalette::WindowText), expectedColor(r.fore));
+        QCOMPARE(image.pixelColor(image.width() - 1, image.height() - 1), back);
+        break;
+      case Kind::Frame:
+        QCOMPARE(palette.color(QPalette::Window), back);
+        QCOMPARE(palette.color(QPalette::WindowText), expectedColor(r.fore));
+        break;
+      case Kind::HScrollBar:
+      case Kind::VScrollBar:
+        QCOMPARE(palette.color(QPalette::Button), back);
+        break;
+    }
+  }
+
+  void controlsUseTheArabicFaceAtTheirRecordedSizes_data() { addControlRows(); }
+  void controlsUseTheArabicFaceAtTheirRecordedSizes() {
+    const core::ControlRecord& r = recordOf(fetchControl());
+    const QFont font = w_->widget(r.id)->font();
+    const core::FontSpec spec = core::fontSpec(r.font);
+    QCOMPARE(font.family(), kFace);
+    QCOMPARE(font.pointSizeF(), spec.points);
+    QCOMPARE(font.bold(), spec.bold);
+    QVERIFY(!font.italic() && !font.underline() && !font.strikeOut());
+    QCOMPARE(QFontInfo(font).family(), kFace);
+
+    const QRawFont raw = QRawFont::fromFont(font, QFontDatabase::Arabic);
+    QVERIFY(raw.isValid());
+    QCOMPARE(raw.familyName(), kFace);
+    for (const QChar c : recordText(r)) {
+      if (needsTheFace(c)) QVERIFY2(raw.supportsCharacter(c), qPrintable(QString(c)));
+    }
+  }
+
+  void exactlyTheMarkedControlsReadRightToLeft_data() { addControlRows(); }
+  void exactlyTheMarkedControlsReadRightToLeft() {
+    const core::ControlRecord& r = recordOf(fetchControl());
+    QWidget* widget = w_->widget(r.id);
+    QCOMPARE(widget->layoutDirection(), r.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    QVERIFY(widget->testAttribute(Qt::WA_SetLayoutDirection));
+  }
+
+  void twentyOneControlsAreMarkedRightToLeft() {
+    int marked = 0;
+    for (const core::ControlRecord& r : form::form1Description().controls) {
+      if (w_->widget(r.id)->layoutDirection() == Qt::RightToLeft) ++marked;
+    }
+    QCOMPARE(marked, 21);
+  }
+
+  void screenReadersHearEachControlsCaptionOrRole_data() { addControlRows(); }
+  void screenReadersHearEachControlsCaptionOrRole() {
+    const core::ControlRecord& r = recordOf(fetchControl());
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w_->widget(r.id));
+    QVERIFY(a);
+    const QString name = a->text(QAccessible::Name);
+    switch (r.kind) {
+      case Kind::CommandButton:
+        QCOMPARE(a->role(), QAccessible::Button);
+        QCOMPARE(name, recordText(r));
+        break;
+      case Kind::Label:
+        QCOMPARE(a->role(), QAccessible::StaticText);
+        QCOMPARE(name, recordText(r));
+        break;
+      case Kind::Frame:
+        QCOMPARE(a->role(), QAccessible::Grouping);
+        QCOMPARE(name, recordText(r));
+        break;
+      case Kind::TextBox:
+        QCOMPARE(a->role(), QAccessible::EditableText);
+        QVERIFY(std::ranges::any_of(name, isArabicLetter));
+        break;
+      case Kind::HScrollBar:
+      case Kind::VScrollBar: {
+        QCOMPARE(a->role(), QAccessible::ScrollBar);
+        QAccessibleInterface* box = QAccessible::queryAccessibleInterface(w_->widget(boxOf(r.id)));
+        QCOMPARE(name, box->text(QAccessible::Name));
+        break;
+      }
+    }
+  }
+
+  void boxesAreNamedForWhatTheyHold() {
+    const auto nameOf = [&](C id) {
+      return QAccessible::queryAccessibleInterface(w_->widget(id))->text(QAccessible::Name);
+    };
+    QCOMPARE(nameOf(C::Text1), QStringLiteral("سنة الميلاد"));
+    QCOMPARE(nameOf(C::Text4), QStringLiteral("تاريخ اليوم: اليوم"));
+    QVERIFY(nameOf(C::Text7).startsWith(QStringLiteral("ملاحظة")));
+    QVERIFY(nameOf(C::Text8).startsWith(QStringLiteral("ملاحظة")));
+    QVERIFY(nameOf(C::Text7) != nameOf(C::Text8));
+  }
+
+  void controlsStartWithTheirStoredTextsAndValues_data() { addControlRows(); }
+  void controlsStartWithTheirStoredTextsAndValues() {
+    const core::ControlRecord& r = recordOf(fetchControl());
+    QWidget* widget = w_->widget(r.id);
+    switch (r.kind) {
+      case Kind::CommandButton:
+        QCOMPARE(qobject_cast<ui::CommandButton*>(widget)->text(), recordText(r));
+        break;
+      case Kind::TextBox:
+        QCOMPARE(ui::boxText(widget), core::utf8ToUtf16(r.text));
+        break;
+      case Kind::Label:
+        QCOMPARE(qobject_cast<QLabel*>(widget)->text(), recordText(r));
+        break;
+      case Kind::Frame:
+        QCOMPARE(qobject_cast<ui::FrameStrip*>(widget)->title(), recordText(r));
+        break;
+      case Kind::HScrollBar:
+      case Kind::VScrollBar: {
+        auto* bar = qobject_cast<QScrollBar*>(widget);
+        QCOMPARE(bar->orientation(), r.kind == Kind::HScrollBar ? Qt::Horizontal : Qt::Vertical);
+        QCOMPARE(bar->minimum(), r.scroll.min);
+        QCOMPARE(bar->maximum(), r.scroll.max);
+        QCOMPARE(bar->value(), r.scroll.value);
+        QCOMPARE(bar->singleStep(), 1);
+        QCOMPARE(bar->pageStep(), 1);
+        QVERIFY(!bar->invertedAppearance());
+        break;
+      }
+    }
+  }
+
+  void dateBoxesAndBarsDisagreeAtStart() {
+    QCOMPARE(ui::boxText(w_->widget(C::Text1)), u"198");
+    QCOMPARE(w_->as<QScrollBar>(C::VScroll1)->value(), 1980);
+    QCOMPARE(ui::boxText(w_->widget(C::Text3)), u"");
+    QCOMPARE(ui::boxText(w_->widget(C::Text5)), u"10");
+    QCOMPARE(ui::boxText(w_->widget(C::Text6)), u"2002");
+    QVERIFY(ui::boxText(w_->widget(C::Text7)).ends_with(u"----------\r\n"));
+  }
+
+  void earlierControlsLieOnTopAndLabelsAtTheBottom() {
+    std::vector<C> bottomUp;
+    for (QObject* child : w_->window().children()) {
+      if (auto id = core::controlByName(child->objectName().toStdString())) bottomUp.push_back(*id);
+    }
+    std::vector<C> stored;
+    for (const core::ControlRecord& r : form::form1Description().controls) stored.push_back(r.id);
+    std::ranges::reverse(bottomUp);
+    QVERIFY(bottomUp == stored);
+  }
+
+  void focusStartsInText1() { QCOMPARE(QApplication::focusWidget(), w_->widget(C::Text1)); }
+
+  void tabVisitsTheCycleForwardAndBackward() {
+    const std::vector<C> cycle = {
+        C::Text1,     C::Text2,     C::Text3,     C::Command1,  C::Command2,  C::Command3,
+        C::Command4,  C::Command5,  C::Command6,  C::Command7,  C::Command8,  C::Command9,
+        C::Command10, C::Command11, C::Command12, C::Text4,     C::Text5,     C::Text6,
+        C::Command13, C::Text7,     C::Command14, C::Command15, C::Command16, C::Text8,
+        C::Command17, C::Command18, C::scroll,    C::VScroll1,  C::VScroll2,  C::HScroll1,
+        C::Command19};
+    for (std::size_t i = 1; i <= cycle.size(); ++i) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      QCOMPARE(QApplication::focusWidget(), w_->widget(cycle[i % cycle.size()]));
+    }
+    for (std::size_t i = cycle.size(); i > 0; --i) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+      QCOMPARE(QApplication::focusWidget(), w_->widget(cycle[i - 1]));
+    }
+    QVERIFY(w_->raised().empty());
+  }
+
+  void resizingMovesNothing() {
+    std::vector<QRect> before;
+    for (const core::ControlRecord& r : form::form1Description().controls) {
+      before.push_back(w_->widget(r.id)->geometry());
+    }
+    for (const QSize size : {QSize(900, 700), QSize(200, 150)}) {
+      w_->window().resize(size);
+      QTest::qWait(20);
+      std::size_t i = 0;
+      for (const core::ControlRecord& r : form::form1Description().controls) {
+        QCOMPARE(w_->widget(r.id)->geometry(), before[i++]);
+      }
+    }
+  }
+
+  void longButtonCaptionsWrapWithinTheFace() {
+    for (const C id : {C::Command14, C::Command15, C::Command16, C::Command19}) {
+      auto* button = w_->as<ui::CommandButton>(id);
+      const QRect face = button->captionRect();
+      QVERIFY(QFontMetrics(button->font()).horizontalAdvance(button->text()) > face.width());
+      const QImage image = button->grab().toImage();
+      QVERIFY2(darkRows(image, face) > QFontMetrics(button->font()).height(),
+               core::controlName(id).data());
+    }
+  }
+
+  void aLongCaptionWrapsAndIsCutOffAtTheLabelsBottom() {
+    QLabel* label = w_->as<QLabel>(C::Label8);
+    const QRect place = label->geometry();
+    w_->model().control(C::Label8).setCaption(u"١٢٣ ٤٥٦ ٧٨٩ ١٢٣ ٤٥٦ ٧٨٩ ١٢٣ ٤٥٦ ٧٨٩");
+    QCOMPARE(label->geometry(), place);
+    QCOMPARE(label->text(), QStringLiteral("١٢٣ ٤٥٦ ٧٨٩ ١٢٣ ٤٥٦ ٧٨٩ ١٢٣ ٤٥٦ ٧٨٩"));
+    const QImage image = label->grab().toImage();
+    QVERIFY(darkRows(image, QRect(0, image.height() - 6, image.width(), 6)) > 0);
+    const QImage form = w_->window().grab().toImage();
+    const QRect below(place.left(), place.bottom() + 1, place.width(), 20);
+    for (int y = below.top(); y <= below.bottom(); ++y) {
+      for (int x = below.left(); x <= below.right(); ++x)
+        QCOMPARE(form.pixelColor(x, y), kLightRed);
+    }
+  }
+};
+
+int runLayoutTests(int argc, char** argv) {
+  LayoutTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+}  // namespace gui_test
+
+#include "layout_test.moc"

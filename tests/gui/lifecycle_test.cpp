@@ -1,0 +1,206 @@
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+#include <functional>
+#include <memory>
+
+#include "tests/gui/fixture.h"
+#include "tests/gui/gui_tests.h"
+#include "tests/gui/modal_watchdog.h"
+#include "ui/form/credit.h"
+#include "ui/printed_text.h"
+
+namespace gui_test {
+
+namespace {
+
+using C = core::ControlId;
+
+// Rows of the surface's top-right corner that hold printed text, one flag per
+// line of the form's font.
+std::vector<bool> printedRows(const QImage& surface, int lineHeight, int rows) {
+  std::vector<bool> inked(rows, false);
+  const QColor background(255, 128, 128);
+  for (int row = 0; row < rows; ++row) {
+    for (int y = row * lineHeight; y < (row + 1) * lineHeight && !inked[row]; ++y) {
+      for (int x = surface.width() - 150; x < surface.width(); ++x) {
+        if (surface.pixelColor(x, y) != background) {
+          inked[row] = true;
+          break;
+        }
+      }
+    }
+  }
+  return inked;
+}
+
+// Runs the program's event loop with `action` as its first event; true when
+// the loop then ends by itself.
+bool programEndsAfter(const std::function<void()>& action) {
+  QTimer giveUp;
+  giveUp.setSingleShot(true);
+  QObject::connect(&giveUp, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+  giveUp.start(2000);
+  QTimer::singleShot(0, action);
+  return QApplication::exec() == 0;
+}
+
+void typeInto(QWidget* box, const QString& text) {
+  box->setFocus();
+  QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClicks(box, text);
+}
+
+}  // namespace
+
+class LifecycleTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void nothingRunsBeforeTheFirstEvent() {
+    WindowUnderTest w;
+    QTest::qWait(50);
+    QVERIFY(w.raised().empty());
+    QCOMPARE(w.model().formRefCount(), 1);
+    QCOMPARE(w.model().printCount(), 0);
+    QVERIFY(!w.model().ended());
+    for (const C label :
+         {C::Label7, C::Label8, C::Label10, C::Label12, C::Label13, C::Label18, C::Label19}) {
+      QVERIFY(w.model().text(label).empty());
+    }
+  }
+
+  void anErrorIsShownInABoxAndTheProgramGoesOn() {
+    WindowUnderTest w;
+    typeInto(w.widget(C::Text1), QStringLiteral("abc"));
+    QString title;
+    QString text;
+    Qt::LayoutDirection direction = Qt::LeftToRight;
+    ModalWatchdog::instance().expect([&](QWidget* modal) {
+      auto* box = qobject_cast<QMessageBox*>(modal);
+      QVERIFY(box);
+      title = box->windowTitle();
+      text = box->text();
+      direction = box->layoutDirection();
+      QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+    });
+    ignoreOffscreenWarning("This plugin does not support propagateSizeHints()");
+    QTest::mouseClick(w.widget(C::Command7), Qt::LeftButton, {}, QPoint(40, 16));
+    QVERIFY(!ModalWatchdog::instance().expecting());
+    QCOMPARE(title, QStringLiteral("برنامج قزوبان"));
+    QVERIFY2(text.contains(QStringLiteral("13")), qPrintable(text));
+    QVERIFY(text.contains(QStringLiteral("خطأ")));
+    QCOMPARE(direction, Qt::RightToLeft);
+
+    QVERIFY(w.window().isVisible());
+    QVERIFY(!w.model().ended());
+    QCOMPARE(w.as<QLineEdit>(C::Text1)->text(), QStringLiteral("abc"));
+    QTest::mouseClick(w.widget(C::Command2), Qt::LeftButton);
+    QCOMPARE(w.as<QLineEdit>(C::Text2)->text(), QStringLiteral("1"));
+  }
+
+  void aGivenReporterTakesTheErrorsInsteadOfTheBox() {
+    RecordingReporter reporter;
+    WindowUnderTest w(&reporter);
+    typeInto(w.widget(C::Text6), QStringLiteral("x"));
+    QTest::mouseClick(w.widget(C::Command7), Qt::LeftButton, {}, QPoint(40, 16));
+    QCOMPARE(reporter.errors.size(), std::size_t{1});
+    QCOMPARE(reporter.errors[0].number, 13);
+  }
+
+  void theExitButtonEndsAtOnce() {
+    WindowUnderTest w;
+    w.model().control(C::Label8).setCaption(u"17");
+    QVERIFY(programEndsAfter([&] { QTest::mouseClick(w.widget(C::Command12), Qt::LeftButton); }));
+    QVERIFY(w.model().ended());
+    QVERIFY(!w.window().isVisible());
+    QTest::mouseClick(w.widget(C::Command13), Qt::LeftButton);
+    QCOMPARE(w.model().printCount(), 0);
+  }
+
+  void closingTheWindowEndsTheProgramWithoutAProcedure() {
+    WindowUnderTest w;
+    QVERIFY(programEndsAfter([&] { w.window().close(); }));
+    QVERIFY(!w.window().isVisible());
+    QVERIFY(w.raised().empty());
+    QVERIFY(!w.model().ended());
+  }
+
+  void theCreditLinePrintsOneLineLowerEachClick() {
+    WindowUnderTest w;
+    const int line = QFontMetrics(w.window().font()).lineSpacing();
+    QCOMPARE(printedRows(w.surface(), line, 3), (std::vector<bool>{false, false, false}));
+    QTest::mouseClick(w.widget(C::Command13), Qt::LeftButton);
+    QTest::mouseClick(w.widget(C::Command13), Qt::LeftButton);
+    QCOMPARE(w.model().printedLines().size(), std::size_t{2});
+    QCOMPARE(w.model().printedLines()[1].text, form::kCreditLine);
+    QCOMPARE(printedRows(w.surface(), line, 3), (std::vector<bool>{true, true, false}));
+  }
+
+  void theCreditLineStartsAtTheTopRightInTheFormsColour() {
+    WindowUnderTest w;
+    QTest::mouseClick(w.widget(C::Command13), Qt::LeftButton);
+    const QImage surface = w.surface();
+    const QColor ink = w.window().palette().color(QPalette::WindowText);
+    QRect inked;
+    bool inkColour = false;
+    for (int y = 0; y < 40; ++y) {
+      for (int x = 0; x < surface.width(); ++x) {
+        if (qGray(surface.pixel(x, y)) < 120) inked |= QRect(x, y, 1, 1);
+        inkColour = inkColour || surface.pixelColor(x, y) == ink;
+      }
+    }
+    QVERIFY(inkColour);
+    QVERIFY2(inked.right() >= surface.width() - 4, qPrintable(QString::number(inked.right())));
+    QVERIFY(inked.top() < 6);
+    QVERIFY(inked.left() > surface.width() / 2);
+  }
+
+  void resizingErasesThePrintedLinesButKeepsThePosition() {
+    WindowUnderTest w;
+    const int line = QFontMetrics(w.window().font()).lineSpacing();
+    QTest::mouseClick(w.widget(C::Command13), Qt::LeftButton);
+    QTest::mouseClick(w.widget(C::Command13), Qt::LeftButton);
+    w.window().resize(w.window().width() + 40, w.window().height());
+    QTest::qWait(20);
+    QVERIFY(w.model().printedLines().empty());
+    QCOMPARE(printedRows(w.surface(), line, 3), (std::vector<bool>{false, false, false}));
+
+    QTest::mouseClick(w.widget(C::Command13), Qt::LeftButton);
+    QCOMPARE(w.model().printedLines().size(), std::size_t{1});
+    QCOMPARE(w.model().printedLines()[0].row, 2);
+  }
+
+  void uncoveringPartOfTheWindowErasesOnlyTheLinesThere() {
+    WindowUnderTest w;
+    QTest::mouseClick(w.widget(C::Command13), Qt::LeftButton);
+    QTest::mouseClick(w.widget(C::Command13), Qt::LeftButton);
+    const int line = QFontMetrics(w.window().font()).lineSpacing();
+    QTest::qWait(20);
+    QExposeEvent uncovered(QRegion(0, 0, w.window().width(), line / 2));
+    QCoreApplication::sendEvent(w.window().windowHandle(), &uncovered);
+    QCOMPARE(w.model().printedLines().size(), std::size_t{1});
+    QCOMPARE(w.model().printedLines()[0].row, 1);
+  }
+
+  void grabbingTheWindowKeepsThePrintedLines() {
+    WindowUnderTest w;
+    QTest::mouseClick(w.widget(C::Command13), Qt::LeftButton);
+    w.window().grab();
+    QTest::qWait(20);
+    QCOMPARE(w.model().printedLines().size(), std::size_t{1});
+  }
+};
+
+int runLifecycleTests(int argc, char** argv) {
+  LifecycleTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+}  // namespace gui_test
+
+#include "lifecycle_test.moc"

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+#include <functional>
+
+class QWidget;
+
+namespace gui_test {
+
+// Keeps an unexpected modal box from hanging the run: it fails the running
+// test and closes the box. A test that expects a box hands it to `expect`.
+class ModalWatchdog : public QObject {
+  Q_OBJECT
+
+ public:
+  static ModalWatchdog& instance();
+
+  void start();
+  // The next modal widget goes to `handler`, which must dismiss it.
+  void expect(std::function<void(QWidget*)> handler);
+  bool expecting() const { return static_cast<bool>(handler_); }
+
+ private:
+  void check();
+
+  QTimer timer_;
+  std::function<void(QWidget*)> handler_;
+};
+
+}  // namespace gui_test

@@ -1,0 +1,29 @@
+#include "ui/application.h"
+
+#include <QApplication>
+
+namespace ui {
+
+namespace {
+
+// The version texts read "1.00": the major number, then the minor in two digits.
+QString versionText() {
+  return QStringLiteral("%1.%2")
+      .arg(UMRAK_VERSION_MAJOR)
+      .arg(UMRAK_VERSION_MINOR, 2, 10, QLatin1Char('0'));
+}
+
+}  // namespace
+
+void prepareQt() {
+  QGuiApplication::setDesktopSettingsAware(false);
+}
+
+void setUpApplication() {
+  QApplication::setApplicationName(QStringLiteral("umrak"));
+  QApplication::setApplicationVersion(versionText());
+  QGuiApplication::setDesktopFileName(QStringLiteral("io.github.umrak.Umrak"));
+  QApplication::setStyle(QStringLiteral("Fusion"));
+}
+
+}  // namespace ui

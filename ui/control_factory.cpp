@@ -1,0 +1,105 @@
+#include "ui/control_factory.h"
+
+#include <QLabel>
+
+#include "ui/accessible_names.h"
+#include "ui/command_button.h"
+#include "ui/form_style.h"
+#include "ui/frame_strip.h"
+#include "ui/scroll_bar.h"
+#include "ui/text_box.h"
+
+namespace ui {
+
+namespace {
+
+using core::Kind;
+
+void setColors(QWidget* widget, QPalette::ColorRole back, QPalette::ColorRole fore,
+               const core::ControlRecord& record) {
+  QPalette palette = widget->palette();
+  palette.setColor(back, colorOf(record.back, palette));
+  palette.setColor(fore, colorOf(record.fore, palette));
+  widget->setPalette(palette);
+}
+
+QString captionOf(const core::ControlRecord& record) {
+  return QString::fromUtf8(record.text ? record.text : "");
+}
+
+QWidget* createButton(const core::ControlRecord& record, QWidget* parent) {
+  auto* button = new CommandButton(captionOf(record), parent);
+  setColors(button, QPalette::Button, QPalette::ButtonText, record);
+  return button;
+}
+
+// A label is painted on its whole rectangle, wraps at word boundaries and is
+// cut off at its bottom edge; it never resizes itself.
+QWidget* createLabel(const core::ControlRecord& record, QWidget* parent) {
+  auto* label = new QLabel(parent);
+  label->setTextFormat(Qt::PlainText);
+  label->setWordWrap(true);
+  const Qt::Alignment across = record.rightJustified ? Qt::AlignRight : Qt::AlignLeft;
+  label->setAlignment(across | Qt::AlignAbsolute | Qt::AlignTop);
+  label->setAutoFillBackground(true);
+  setColors(label, QPalette::Window, QPalette::WindowText, record);
+  return label;
+}
+
+QWidget* createFrame(const core::ControlRecord& record, QWidget* parent) {
+  auto* frame = new FrameStrip(captionOf(record), parent);
+  setColors(frame, QPalette::Window, QPalette::WindowText, record);
+  return frame;
+}
+
+QWidget* createScrollBar(const core::ControlRecord& record, QWidget* parent) {
+  const Qt::Orientation orientation =
+      record.kind == Kind::HScrollBar ? Qt::Horizontal : Qt::Vertical;
+  auto* bar = new ScrollBar(orientation, parent);
+  bar->setRange(record.scroll.min, record.scroll.max);
+  bar->setSingleStep(record.scroll.smallChange);
+  bar->setPageStep(record.scroll.largeChange);
+  bar->showValue(record.scroll.value);
+  QPalette palette = bar->palette();
+  palette.setColor(QPalette::Button, colorOf(record.back, palette));
+  bar->setPalette(palette);
+  return bar;
+}
+
+QWidget* createWidget(const core::ControlRecord& record, QWidget* parent) {
+  switch (record.kind) {
+    case Kind::CommandButton:
+      return createButton(record, parent);
+    case Kind::TextBox:
+      return createTextBox(record, parent);
+    case Kind::Label:
+      return createLabel(record, parent);
+    case Kind::Frame:
+      return createFrame(record, parent);
+    case Kind::HScrollBar:
+    case Kind::VScrollBar:
+      return createScrollBar(record, parent);
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+bool takesFocus(core::Kind kind) {
+  return kind != Kind::Label && kind != Kind::Frame;
+}
+
+QWidget* createControl(const core::ControlRecord& record, QWidget* parent) {
+  QWidget* widget = createWidget(record, parent);
+  widget->setObjectName(QString::fromLatin1(core::controlName(record.id)));
+  widget->setGeometry(pixelRect(record));
+  widget->setFont(fontOf(record.font));
+  widget->setLayoutDirection(directionOf(record.rightToLeft));
+  widget->setFocusPolicy(takesFocus(record.kind) ? Qt::StrongFocus : Qt::NoFocus);
+  if (const QString role = accessibleRoleName(record.id); !role.isEmpty()) {
+    widget->setAccessibleName(role);
+  }
+  return widget;
+}
+
+}  // namespace ui

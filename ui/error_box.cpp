@@ -1,0 +1,19 @@
+#include "ui/error_box.h"
+
+#include <QMessageBox>
+
+namespace ui {
+
+QString errorBoxText(const core::RunError& error) {
+  return QStringLiteral("خطأ في وقت التشغيل رقم %1\n%2")
+      .arg(error.number)
+      .arg(QString::fromStdString(error.message));
+}
+
+void showErrorBox(QWidget* parent, const QString& title, const core::RunError& error) {
+  QMessageBox box(QMessageBox::Critical, title, errorBoxText(error), QMessageBox::Ok, parent);
+  box.setLayoutDirection(Qt::RightToLeft);
+  box.exec();
+}
+
+}  // namespace ui

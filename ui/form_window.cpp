@@ -1,0 +1,217 @@
+#include "ui/form_window.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QExposeEvent>
+#include <QFile>
+#include <QIcon>
+#include <QLabel>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QWindow>
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "ui/control_factory.h"
+#include "ui/error_box.h"
+#include "ui/form_style.h"
+#include "ui/scroll_bar.h"
+#include "ui/text_box.h"
+
+namespace ui {
+
+namespace {
+
+using core::ControlId;
+using core::Event;
+using core::Kind;
+
+// A tool window has the small caption bar and no taskbar entry.
+Qt::WindowFlags windowFlagsOf(const core::FormRecord& form) {
+  Qt::WindowFlags flags = (form.toolWindow ? Qt::Tool : Qt::Window) | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint;
+  if (form.minButton) flags |= Qt::WindowMinimizeButtonHint;
+  if (form.maxButton) flags |= Qt::WindowMaximizeButtonHint;
+  return flags;
+}
+
+}  // namespace
+
+Form1Window::Form1Window(core::ErrorReporter* reporter)
+    : form_(*this),
+      reporter_(reporter),
+      printed_(fontOf(model().description().form.font),
+               clientSize(model().description().form).width()) {
+  setUpForm();
+  createControls();
+  orderTabs();
+  model().setObserver(this);
+}
+
+Form1Window::~Form1Window() {
+  model().setObserver(nullptr);
+  for (QWidget* widget : controls_) widget->disconnect(this);
+}
+
+void Form1Window::setUpForm() {
+  const core::FormRecord& form = model().description().form;
+  setWindowFlags(windowFlagsOf(form));
+  // Qt lets only main windows end the program when closed; this one is the
+  // program's only window, tool window or not.
+  setAttribute(Qt::WA_QuitOnClose);
+  setWindowTitle(QString::fromUtf8(form.caption));
+  // The program links the icon in as a resource; the window tests do not.
+  if (const QString icon = QStringLiteral(":/icons/umrak.png"); QFile::exists(icon)) {
+    setWindowIcon(QIcon(icon));
+  }
+  setLayoutDirection(directionOf(form.rightToLeft));
+  setFont(fontOf(form.font));
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, colorOf(form.back, palette));
+  palette.setColor(QPalette::WindowText, colorOf(form.fore, palette));
+  setPalette(palette);
+  resize(clientSize(form));
+}
+
+// Qt stacks a later sibling above an earlier one; lowering each control in
+// the stored order leaves the first on top and the labels at the bottom.
+void Form1Window::createControls() {
+  for (const core::ControlRecord& record : model().description().controls) {
+    QWidget* widget = createControl(record, this);
+    controls_[core::indexOf(record.id)] = widget;
+    widget->lower();
+    propertyChanged(record.id);
+    bind(record);
+  }
+}
+
+void Form1Window::bind(const core::ControlRecord& record) {
+  const ControlId id = record.id;
+  QWidget* widget = control(id);
+  switch (record.kind) {
+    case Kind::CommandButton:
+      connect(static_cast<QAbstractButton*>(widget), &QAbstractButton::clicked, this,
+              [this, id] { raiseEvent(id, Event::Click); });
+      break;
+    case Kind::TextBox:
+      onBoxEdited(widget, this,
+                  [this, id](std::u16string text) { model().userSetText(id, std::move(text)); });
+      break;
+    case Kind::HScrollBar:
+    case Kind::VScrollBar: {
+      auto* bar = static_cast<ScrollBar*>(widget);
+      const auto deliver = [this, id](Event event) {
+        return [this, id, event](int value) {
+          model().userSetValue(id, static_cast<std::int16_t>(value));
+          raiseEvent(id, event);
+        };
+      };
+      connect(bar, &ScrollBar::changed, this, deliver(Event::Change));
+      connect(bar, &ScrollBar::scrolled, this, deliver(Event::Scroll));
+      break;
+    }
+    case Kind::Label:
+    case Kind::Frame:
+      break;
+  }
+}
+
+void Form1Window::orderTabs() {
+  std::vector<const core::ControlRecord*> stops;
+  for (const core::ControlRecord& record : model().description().controls) {
+    if (takesFocus(record.kind)) stops.push_back(&record);
+  }
+  std::ranges::sort(stops, {}, &core::ControlRecord::tabIndex);
+  for (std::size_t i = 1; i < stops.size(); ++i) {
+    setTabOrder(control(stops[i - 1]->id), control(stops[i]->id));
+  }
+  if (!stops.empty()) control(stops.front()->id)->setFocus();
+}
+
+void Form1Window::raiseEvent(ControlId id, Event event) {
+  form_.raise(id, event);
+  emit eventRaised(id, event);
+}
+
+void Form1Window::propertyChanged(ControlId id) {
+  QWidget* widget = control(id);
+  switch (model().kind(id)) {
+    case Kind::TextBox:
+      showBoxText(widget, model().text(id));
+      break;
+    case Kind::Label:
+      static_cast<QLabel*>(widget)->setText(qtText(model().text(id)));
+      break;
+    case Kind::HScrollBar:
+    case Kind::VScrollBar:
+      static_cast<ScrollBar*>(widget)->showValue(model().value(id));
+      break;
+    case Kind::CommandButton:
+    case Kind::Frame:
+      break;
+  }
+}
+
+void Form1Window::printedChanged() {
+  QRegion area;
+  for (const core::PrintedLine& line : model().printedLines()) area += printed_.lineRect(line);
+  update(area + printedArea_);
+  printedArea_ = area;
+}
+
+void Form1Window::programEnded() {
+  close();
+  QCoreApplication::quit();
+}
+
+void Form1Window::report(const core::RunError& error) {
+  if (reporter_) {
+    reporter_->report(error);
+  } else {
+    showErrorBox(this, windowTitle(), error);
+  }
+}
+
+void Form1Window::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setPen(palette().color(QPalette::WindowText));
+  printed_.draw(painter, model().printedLines());
+}
+
+// The form does not keep what is printed on it: a resize repaints the whole
+// window with the background.
+void Form1Window::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  erasePrintedIn(QRegion(rect()));
+}
+
+void Form1Window::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!watchingExposure_ && windowHandle()) {
+    windowHandle()->installEventFilter(this);
+    watchingExposure_ = true;
+  }
+}
+
+// When the window is uncovered or restored, Qt shows its own copy of the
+// window again and paints nothing, so the exposed region is known only from
+// the exposure itself; the lines printed there are wiped from it.
+bool Form1Window::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == windowHandle() && event->type() == QEvent::Expose) {
+    QT_WARNING_PUSH
+    QT_WARNING_DISABLE_DEPRECATED
+    erasePrintedIn(static_cast<QExposeEvent*>(event)->region());
+    QT_WARNING_POP
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void Form1Window::erasePrintedIn(const QRegion& region) {
+  for (const int row : printed_.rowsIn(region, model().printedLines())) {
+    model().erasePrinted(row, row);
+  }
+}
+
+}  // namespace ui

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QRegion>
+#include <QWidget>
+#include <array>
+
+#include "core/controls.h"
+#include "core/event_table.h"
+#include "core/form_model.h"
+#include "ui/form/form1.h"
+#include "ui/printed_text.h"
+
+namespace ui {
+
+// Form1 on screen: a thin view of the form model, built from the stored form
+// description. User actions become model writes (typing) or events through
+// the dispatcher (clicks, scroll-bar changes); every model write shows at
+// once. Untrapped run-time errors go to `reporter`, or to a message box when
+// none is given.
+class Form1Window : public QWidget, private core::FormObserver, private core::ErrorReporter {
+  Q_OBJECT
+
+ public:
+  explicit Form1Window(core::ErrorReporter* reporter = nullptr);
+  ~Form1Window() override;
+
+  form::Form1& form() { return form_; }
+  core::FormModel& model() { return form_.model(); }
+  const core::FormModel& model() const { return form_.model(); }
+  QWidget* control(core::ControlId id) const { return controls_[core::indexOf(id)]; }
+
+ signals:
+  // After the dispatcher has delivered an event of the user's.
+  void eventRaised(core::ControlId control, core::Event event);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void setUpForm();
+  void createControls();
+  void bind(const core::ControlRecord& record);
+  void orderTabs();
+  void raiseEvent(core::ControlId control, core::Event event);
+  void erasePrintedIn(const QRegion& region);
+
+  void propertyChanged(core::ControlId id) override;
+  void printedChanged() override;
+  void programEnded() override;
+  void report(const core::RunError& error) override;
+
+  form::Form1 form_;
+  core::ErrorReporter* reporter_;
+  PrintedText printed_;
+  std::array<QWidget*, core::kControlCount> controls_{};
+  QRegion printedArea_;  // where the printed lines were last drawn
+  bool watchingExposure_ = false;
+};
+
+}  // namespace ui

@@ -1,0 +1,84 @@
+#include "ui/text_box.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+#include <QTextOption>
+#include <limits>
+
+#include "ui/form_style.h"
+
+namespace ui {
+
+namespace {
+
+// A multi-line box keeps its line breaks as CR LF; the editor shows LF.
+QString toEditorLines(const std::u16string& text) {
+  return qtText(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+std::u16string fromEditorLines(QString text) {
+  return modelText(text.replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
+}
+
+QWidget* createLineEdit(QWidget* parent) {
+  auto* edit = new QLineEdit(parent);
+  edit->setMaxLength(std::numeric_limits<int>::max());
+  return edit;
+}
+
+QWidget* createMultiLineEdit(const core::ControlRecord& record, QWidget* parent) {
+  auto* edit = new QPlainTextEdit(parent);
+  edit->setTabChangesFocus(true);
+  edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  edit->setWordWrapMode(QTextOption::WordWrap);
+  edit->setVerticalScrollBarPolicy(record.verticalScrollBar ? Qt::ScrollBarAlwaysOn
+                                                            : Qt::ScrollBarAlwaysOff);
+  edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // The reading order is the box's own, not guessed from its first letter.
+  QTextOption option = edit->document()->defaultTextOption();
+  option.setTextDirection(directionOf(record.rightToLeft));
+  edit->document()->setDefaultTextOption(option);
+  return edit;
+}
+
+}  // namespace
+
+QWidget* createTextBox(const core::ControlRecord& record, QWidget* parent) {
+  QWidget* box = record.multiLine ? createMultiLineEdit(record, parent) : createLineEdit(parent);
+  QPalette palette = box->palette();
+  palette.setColor(QPalette::Base, colorOf(record.back, palette));
+  palette.setColor(QPalette::Text, colorOf(record.fore, palette));
+  box->setPalette(palette);
+  return box;
+}
+
+void showBoxText(QWidget* box, const std::u16string& text) {
+  if (boxText(box) == text) return;
+  const QSignalBlocker quiet(box);
+  if (auto* line = qobject_cast<QLineEdit*>(box)) {
+    line->setText(qtText(text));
+  } else if (auto* lines = qobject_cast<QPlainTextEdit*>(box)) {
+    lines->setPlainText(toEditorLines(text));
+  }
+}
+
+void onBoxEdited(QWidget* box, QObject* context, std::function<void(std::u16string)> edited) {
+  if (auto* line = qobject_cast<QLineEdit*>(box)) {
+    QObject::connect(line, &QLineEdit::textEdited, context,
+                     [edited](const QString& text) { edited(modelText(text)); });
+  } else if (auto* lines = qobject_cast<QPlainTextEdit*>(box)) {
+    QObject::connect(lines, &QPlainTextEdit::textChanged, context,
+                     [lines, edited] { edited(fromEditorLines(lines->toPlainText())); });
+  }
+}
+
+std::u16string boxText(const QWidget* box) {
+  if (const auto* line = qobject_cast<const QLineEdit*>(box)) return modelText(line->text());
+  if (const auto* lines = qobject_cast<const QPlainTextEdit*>(box)) {
+    return fromEditorLines(lines->toPlainText());
+  }
+  return {};
+}
+
+}  // namespace ui
