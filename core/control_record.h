@@ -32,12 +32,12 @@ struct Color {
 // The four faces the form uses: MS Sans Serif at these sizes and weights.
 enum class FontStyle : std::uint8_t { Regular825, Bold825, Bold975, Bold12 };
 
-struct FontSpec {
+struct FontFace {
   double points;
   bool bold;
 };
 
-constexpr FontSpec fontSpec(FontStyle f) {
+constexpr FontFace fontFace(FontStyle f) {
   switch (f) {
     case FontStyle::Bold825:
       return {8.25, true};

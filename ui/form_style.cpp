@@ -45,10 +45,10 @@ QColor colorOf(core::Color color, const QPalette& system) {
 }
 
 QFont fontOf(core::FontStyle style) {
-  const core::FontSpec spec = core::fontSpec(style);
+  const core::FontFace face = core::fontFace(style);
   QFont font(QString::fromLatin1(kFontFamily));
-  font.setPointSizeF(spec.points);
-  font.setBold(spec.bold);
+  font.setPointSizeF(face.points);
+  font.setBold(face.bold);
   return font;
 }
 

@@ -2,9 +2,11 @@
 
 namespace gui_test {
 
+class ModalWatchdog;
+
 // Each runs one QTest class and returns its number of failures.
 int runLayoutTests(int argc, char** argv);
 int runBindingTests(int argc, char** argv);
-int runLifecycleTests(int argc, char** argv);
+int runLifecycleTests(int argc, char** argv, ModalWatchdog& watchdog);
 
 }  // namespace gui_test

@@ -164,10 +164,10 @@ class LayoutTest : public QObject {
   void controlsUseTheArabicFaceAtTheirRecordedSizes() {
     const core::ControlRecord& r = recordOf(fetchControl());
     const QFont font = w_->widget(r.id)->font();
-    const core::FontSpec spec = core::fontSpec(r.font);
+    const core::FontFace face = core::fontFace(r.font);
     QCOMPARE(font.family(), kFace);
-    QCOMPARE(font.pointSizeF(), spec.points);
-    QCOMPARE(font.bold(), spec.bold);
+    QCOMPARE(font.pointSizeF(), face.points);
+    QCOMPARE(font.bold(), face.bold);
     QVERIFY(!font.italic() && !font.underline() && !font.strikeOut());
     QCOMPARE(QFontInfo(font).family(), kFace);
 

@@ -60,6 +60,12 @@ void typeInto(QWidget* box, const QString& text) {
 class LifecycleTest : public QObject {
   Q_OBJECT
 
+ public:
+  explicit LifecycleTest(ModalWatchdog& watchdog) : watchdog_(watchdog) {}
+
+ private:
+  ModalWatchdog& watchdog_;
+
  private slots:
   void nothingRunsBeforeTheFirstEvent() {
     WindowUnderTest w;
@@ -80,7 +86,7 @@ class LifecycleTest : public QObject {
     QString title;
     QString text;
     Qt::LayoutDirection direction = Qt::LeftToRight;
-    ModalWatchdog::instance().expect([&](QWidget* modal) {
+    watchdog_.expect([&](QWidget* modal) {
       auto* box = qobject_cast<QMessageBox*>(modal);
       QVERIFY(box);
       title = box->windowTitle();
@@ -90,7 +96,7 @@ class LifecycleTest : public QObject {
     });
     ignoreOffscreenWarning("This plugin does not support propagateSizeHints()");
     QTest::mouseClick(w.widget(C::Command7), Qt::LeftButton, {}, QPoint(40, 16));
-    QVERIFY(!ModalWatchdog::instance().expecting());
+    QVERIFY(!watchdog_.expecting());
     QCOMPARE(title, QStringLiteral("برنامج قزوبان"));
     QVERIFY2(text.contains(QStringLiteral("13")), qPrintable(text));
     QVERIFY(text.contains(QStringLiteral("خطأ")));
@@ -196,8 +202,8 @@ class LifecycleTest : public QObject {
   }
 };
 
-int runLifecycleTests(int argc, char** argv) {
-  LifecycleTest test;
+int runLifecycleTests(int argc, char** argv, ModalWatchdog& watchdog) {
+  LifecycleTest test(watchdog);
   return QTest::qExec(&test, argc, argv);
 }
 

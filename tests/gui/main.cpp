@@ -9,12 +9,11 @@ int main(int argc, char* argv[]) {
   ui::prepareQt();
   QApplication app(argc, argv);
   ui::setUpApplication();
-  gui_test::ModalWatchdog::instance().start();
+  gui_test::ModalWatchdog watchdog;
+  watchdog.start();
 
-  int failures = 0;
-  for (auto run :
-       {gui_test::runLayoutTests, gui_test::runBindingTests, gui_test::runLifecycleTests}) {
-    failures += run(argc, argv);
-  }
+  int failures = gui_test::runLayoutTests(argc, argv);
+  failures += gui_test::runBindingTests(argc, argv);
+  failures += gui_test::runLifecycleTests(argc, argv, watchdog);
   return failures == 0 ? 0 : 1;
 }

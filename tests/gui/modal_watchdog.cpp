@@ -7,11 +7,6 @@
 
 namespace gui_test {
 
-ModalWatchdog& ModalWatchdog::instance() {
-  static ModalWatchdog watchdog;
-  return watchdog;
-}
-
 void ModalWatchdog::start() {
   timer_.setInterval(50);
   connect(&timer_, &QTimer::timeout, this, &ModalWatchdog::check);

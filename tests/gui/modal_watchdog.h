@@ -14,8 +14,6 @@ class ModalWatchdog : public QObject {
   Q_OBJECT
 
  public:
-  static ModalWatchdog& instance();
-
   void start();
   // The next modal widget goes to `handler`, which must dismiss it.
   void expect(std::function<void(QWidget*)> handler);
