@@ -2,6 +2,9 @@
 
 #include <QApplication>
 
+#include "ui/form/form_description.h"
+#include "ui/form_style.h"
+
 namespace ui {
 
 namespace {
@@ -24,6 +27,9 @@ void setUpApplication() {
   QApplication::setApplicationVersion(versionText());
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.umrak.Umrak"));
   QApplication::setStyle(QStringLiteral("Fusion"));
+  // Everything the program shows, its error box included, is in the form's
+  // font; no other face needs loading.
+  QApplication::setFont(fontOf(form::form1Description().form.font));
 }
 
 }  // namespace ui
