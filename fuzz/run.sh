@@ -14,7 +14,7 @@ shift $(($# > 0 ? 1 : 0))
 build="${UMRAK_FUZZ_BUILD:-$root/build-fuzz}"
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-  targets=(strict_conversion lenient_conversion number_round_trip utf_round_trip)
+  targets=(strict_conversion lenient_conversion number_round_trip utf_round_trip scenario_script)
 fi
 
 # Everything the fuzzers call gets coverage and sanitizer instrumentation;
@@ -30,6 +30,7 @@ declare -A options=(
   [lenient_conversion]="-dict=$root/fuzz/conversions.dict -max_len=256"
   [number_round_trip]="-max_len=64"
   [utf_round_trip]="-max_len=1024"
+  [scenario_script]="-max_len=4096"
 )
 
 failed=()

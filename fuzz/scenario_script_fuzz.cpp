@@ -1,0 +1,19 @@
+#include <cstdint>
+
+#include "fuzz/fuzz_check.h"
+#include "scenario/headless_driver.h"
+#include "scenario/parser.h"
+#include "scenario/runner.h"
+#include "ui/form/form_description.h"
+
+// Any bytes as a scenario file: the parser must reject or accept them without
+// harm, and whatever it accepts is played on a fresh form, so every procedure
+// meets whatever a user could type, click or inject.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const scenario::ParsedScript parsed =
+      scenario::parseScript(fuzz::bytesOf(data, size), form::form1Description());
+  if (!parsed.errors.empty()) return 0;
+  scenario::HeadlessDriver driver;
+  scenario::runScript(parsed.script, driver);
+  return 0;
+}
