@@ -1,6 +1,10 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QRectF>
+#include <vector>
+
+class QTextLayout;
 
 namespace ui {
 
@@ -17,9 +21,14 @@ class CommandButton : public QAbstractButton {
   // Where the caption is laid out: the face inside the bevel, moved by a
   // pixel while the button is held down.
   QRect captionRect() const;
+  // The caption's lines as they are drawn, in the button's pixels.
+  std::vector<QRectF> captionLines() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  void layOutCaption(QTextLayout& layout) const;
 };
 
 }  // namespace ui

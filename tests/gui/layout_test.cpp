@@ -338,6 +338,23 @@ class LayoutTest : public QObject {
     }
   }
 
+  // Arabic faces are taller than the layout's own: the long captions of the
+  // green buttons must still show every line whole.
+  void everyButtonCaptionLineLiesWholeWithinTheFace() {
+    for (const core::ControlRecord& r : form::form1Description().controls) {
+      if (r.kind != core::Kind::CommandButton) continue;
+      auto* button = w_->as<ui::CommandButton>(r.id);
+      const QRectF face = button->captionRect();
+      const std::vector<QRectF> lines = button->captionLines();
+      QVERIFY2(!lines.empty(), core::controlName(r.id).data());
+      for (const QRectF& line : lines) {
+        QVERIFY2(line.top() >= face.top() - 0.01 && line.bottom() <= face.bottom() + 1.01,
+                 core::controlName(r.id).data());
+        QVERIFY2(line.width() <= face.width() + 0.01, core::controlName(r.id).data());
+      }
+    }
+  }
+
   void aLongCaptionWrapsAndIsCutOffAtTheLabelsBottom() {
     QLabel* label = w_->as<QLabel>(C::Label8);
     const QRect place = label->geometry();
