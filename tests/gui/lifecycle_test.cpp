@@ -67,6 +67,12 @@ class LifecycleTest : public QObject {
   ModalWatchdog& watchdog_;
 
  private slots:
+  void theProgramIsUmrakVersionOnePointZeroZero() {
+    QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("umrak"));
+    QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.00"));
+    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("io.github.umrak.Umrak"));
+  }
+
   void nothingRunsBeforeTheFirstEvent() {
     WindowUnderTest w;
     QTest::qWait(50);
