@@ -67,6 +67,20 @@ class BindingTest : public QObject {
   RecordingReporter reporter_;
   std::unique_ptr<WindowUnderTest> w_;
 
+ private:
+  // One click on `part` of the row's bar moves it one step and raises exactly
+  // one Change, which writes the new value into the bar's box.
+  void clickRaisesOneChange(QStyle::SubControl part) {
+    const C id = fetchControl();
+    auto* bar = w_->as<ui::ScrollBar>(id);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->partRect(part).center());
+    const std::int16_t expected = recordOf(id).scroll.value + 1;
+    QCOMPARE(w_->raised().size(), std::size_t{1});
+    QCOMPARE(w_->raised()[0].event, E::Change);
+    QCOMPARE(w_->model().value(id), expected);
+    QCOMPARE(ui::boxText(w_->widget(boxOf(id))), core::strStyleText(expected));
+  }
+
  private slots:
   void init() { w_ = std::make_unique<WindowUnderTest>(&reporter_); }
   void cleanup() {
@@ -158,28 +172,10 @@ class BindingTest : public QObject {
   }
 
   void anArrowClickRaisesOneChange_data() { addBarRows(); }
-  void anArrowClickRaisesOneChange() {
-    const C id = fetchControl();
-    auto* bar = w_->as<ui::ScrollBar>(id);
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->partRect(QStyle::SC_ScrollBarAddLine).center());
-    const std::int16_t expected = recordOf(id).scroll.value + 1;
-    QCOMPARE(w_->raised().size(), std::size_t{1});
-    QCOMPARE(w_->raised()[0].event, E::Change);
-    QCOMPARE(w_->model().value(id), expected);
-    QCOMPARE(ui::boxText(w_->widget(boxOf(id))), core::strStyleText(expected));
-  }
+  void anArrowClickRaisesOneChange() { clickRaisesOneChange(QStyle::SC_ScrollBarAddLine); }
 
   void aTroughClickRaisesOneChange_data() { addBarRows(); }
-  void aTroughClickRaisesOneChange() {
-    const C id = fetchControl();
-    auto* bar = w_->as<ui::ScrollBar>(id);
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->partRect(QStyle::SC_ScrollBarAddPage).center());
-    const std::int16_t expected = recordOf(id).scroll.value + 1;
-    QCOMPARE(w_->raised().size(), std::size_t{1});
-    QCOMPARE(w_->raised()[0].event, E::Change);
-    QCOMPARE(w_->model().value(id), expected);
-    QCOMPARE(ui::boxText(w_->widget(boxOf(id))), core::strStyleText(expected));
-  }
+  void aTroughClickRaisesOneChange() { clickRaisesOneChange(QStyle::SC_ScrollBarAddPage); }
 
   void aKeyOnAFocusedBarRaisesOneChange() {
     QWidget* bar = w_->widget(C::VScroll2);

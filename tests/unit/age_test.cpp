@@ -49,12 +49,10 @@ TEST(AgeButton, ShowsPlainDifferencesOrMarkers) {
   for (const AgeCase& c : kAgeCases) {
     SCOPED_TRACE(c.what);
     Session s;
-    for (std::size_t i = 0; i < kDateBoxes.size(); ++i) s.type(kDateBoxes[i], c.boxes[i]);
+    s.typeAll(kDateBoxes, c.boxes);
     for (C label : kAgeLabels) s.type(label, "old");
     s.click(C::Command7);
-    for (std::size_t i = 0; i < kAgeLabels.size(); ++i) {
-      EXPECT_EQ(s.shown(kAgeLabels[i]), c.shown[i]) << core::controlName(kAgeLabels[i]);
-    }
+    s.expectShown(kAgeLabels, c.shown);
     EXPECT_EQ(s.errors(), c.errors);
   }
 }

@@ -49,14 +49,12 @@ TEST(BorrowButtons, ReexpressTheAgeTriple) {
   for (const BorrowCase& c : kBorrowCases) {
     SCOPED_TRACE(c.what);
     Session s;
-    for (std::size_t i = 0; i < kAgeLabels.size(); ++i) s.type(kAgeLabels[i], c.age[i]);
+    s.typeAll(kAgeLabels, c.age);
     for (C label : kAdjusted) s.type(label, "old");
     s.type(C::Text1, c.birthYear);
     s.type(C::Text3, " 20");
     s.click(c.button);
-    for (std::size_t i = 0; i < kAdjusted.size(); ++i) {
-      EXPECT_EQ(s.shown(kAdjusted[i]), c.adjusted[i]) << core::controlName(kAdjusted[i]);
-    }
+    s.expectShown(kAdjusted, c.adjusted);
     EXPECT_EQ(s.shown(C::Text3), c.birthDay);
     EXPECT_EQ(s.errors(), c.errors);
   }

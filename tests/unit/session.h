@@ -1,5 +1,8 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -26,6 +29,18 @@ class Session {
   core::FormModel& model() { return form_.model(); }
   void type(C id, std::string_view utf8) { model().userSetText(id, core::utf8ToUtf16(utf8)); }
   std::string shown(C id) { return core::utf16ToUtf8(model().text(id)); }
+
+  // Types texts[i] into ids[i], one box or label after the other.
+  template <std::size_t N>
+  void typeAll(const std::array<C, N>& ids, const std::array<const char*, N>& texts) {
+    for (std::size_t i = 0; i < N; ++i) type(ids[i], texts[i]);
+  }
+  template <std::size_t N>
+  void expectShown(const std::array<C, N>& ids, const std::array<const char*, N>& texts) {
+    for (std::size_t i = 0; i < N; ++i) {
+      EXPECT_EQ(shown(ids[i]), texts[i]) << core::controlName(ids[i]);
+    }
+  }
 
   core::Outcome raise(C id, core::Event event) { return form_.raise(id, event); }
   core::Outcome click(C button) { return raise(button, core::Event::Click); }
