@@ -1,6 +1,7 @@
 #include "ui/text_box.h"
 
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
 #include <QTextOption>
@@ -27,8 +28,23 @@ QWidget* createLineEdit(QWidget* parent) {
   return edit;
 }
 
+// The notes box is plain text: a paste, a middle click or a drop inserts the
+// data's text and nothing else. Qt's own insertion reads the first of the
+// data's formats without checking that there is one, and X11 gives a paste
+// from an empty clipboard data with no formats at all; it also turns a
+// Markdown offer into formatted text, which would change what the user copied.
+class NotesEdit : public QPlainTextEdit {
+ public:
+  using QPlainTextEdit::QPlainTextEdit;
+
+ protected:
+  void insertFromMimeData(const QMimeData* source) override {
+    if (source && source->hasText()) insertPlainText(source->text());
+  }
+};
+
 QWidget* createMultiLineEdit(const core::ControlRecord& record, QWidget* parent) {
-  auto* edit = new QPlainTextEdit(parent);
+  auto* edit = new NotesEdit(parent);
   edit->setTabChangesFocus(true);
   edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   edit->setWordWrapMode(QTextOption::WordWrap);
