@@ -5,24 +5,21 @@
 # BUILD/fuzz/findings/TARGET/; new interesting inputs under BUILD/fuzz/work/.
 #
 #   fuzz/run.sh [SECONDS] [TARGET...]     (targets: the names under fuzz/corpus/)
-#   UMRAK_FUZZ_BUILD=DIR selects the build folder (default build-fuzz).
+# The build is CMake's "fuzz" preset, in build-fuzz.
 set -euo pipefail
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
 seconds="${1:-60}"
 shift $(($# > 0 ? 1 : 0))
-build="${UMRAK_FUZZ_BUILD:-$root/build-fuzz}"
+build="$root/build-fuzz"
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
   targets=(strict_conversion lenient_conversion number_round_trip utf_round_trip scenario_script)
 fi
 
-# Everything the fuzzers call gets coverage and sanitizer instrumentation;
-# the fuzz targets themselves add the libFuzzer main.
-instrument="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined"
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
-  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS="$instrument" \
-  -DUMRAK_BUILD_GUI=OFF -DUMRAK_BUILD_BENCH=OFF -DUMRAK_BUILD_TESTS=ON >/dev/null
+# Everything the fuzzers call gets coverage and sanitizer instrumentation
+# (the preset's flags); the fuzz targets themselves add the libFuzzer main.
+(cd "$root" && cmake --preset fuzz >/dev/null)
 ninja -C "$build" -j 2 "${targets[@]/#/fuzz_}"
 
 declare -A options=(
