@@ -3,3 +3,5 @@ BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev fonts-no
 RUN_PACKAGES=(xvfb xauth)
 TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
   desktop-file-utils appstream libxcb-damage0-dev)
+MATRIX_PACKAGES=(clang libclang-rt-14-dev dpkg-dev)
+PACKAGE_PACKAGES=(build-essential dpkg-dev debhelper lintian)

@@ -1,6 +1,7 @@
-# Installs the desktop files into an empty prefix and checks that each lands
-# where desktops and software centres look for it, unchanged, and (given
-# APPSTREAMCLI) that the metainfo finds its desktop file in the installed tree.
+# Installs the desktop files and the manual page into an empty prefix and
+# checks that each lands where desktops, software centres and man look for it,
+# unchanged, and (given APPSTREAMCLI) that the metainfo finds its desktop file
+# in the installed tree.
 foreach(var BUILD_DIR PREFIX DATA_DIR)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "${var} is not set")
@@ -19,7 +20,8 @@ set(expected
   "share/applications/io.github.umrak.Umrak.desktop=io.github.umrak.Umrak.desktop"
   "share/metainfo/io.github.umrak.Umrak.metainfo.xml=io.github.umrak.Umrak.metainfo.xml"
   "share/icons/hicolor/32x32/apps/io.github.umrak.Umrak.png=umrak.png"
-  "share/icons/hicolor/scalable/apps/io.github.umrak.Umrak.svg=umrak.svg")
+  "share/icons/hicolor/scalable/apps/io.github.umrak.Umrak.svg=umrak.svg"
+  "share/man/man1/umrak.1=umrak.1")
 set(failures "")
 foreach(pair IN LISTS expected)
   string(REPLACE "=" ";" pair "${pair}")
