@@ -17,6 +17,7 @@
 #include "ui/error_box.h"
 #include "ui/form_style.h"
 #include "ui/scroll_bar.h"
+#include "ui/taskbar_entry.h"
 #include "ui/text_box.h"
 
 namespace ui {
@@ -27,7 +28,8 @@ using core::ControlId;
 using core::Event;
 using core::Kind;
 
-// A tool window has the small caption bar and no taskbar entry.
+// A tool window has the small caption bar; the taskbar entry is the
+// record's own setting, applied when the window is shown.
 Qt::WindowFlags windowFlagsOf(const core::FormRecord& form) {
   Qt::WindowFlags flags = (form.toolWindow ? Qt::Tool : Qt::Window) | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -188,8 +190,10 @@ void Form1Window::resizeEvent(QResizeEvent* event) {
   printed_.clear();
 }
 
+// Qt sends the show event before it maps the window.
 void Form1Window::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
+  applyTaskbarEntry(this, model().description().form.showInTaskbar);
   if (!watchingExposure_ && windowHandle()) {
     windowHandle()->installEventFilter(this);
     watchingExposure_ = true;
