@@ -162,7 +162,7 @@ void Form1Window::propertyChanged(ControlId id) {
 }
 
 void Form1Window::printed(const core::PrintedLine& line) {
-  update(printed_.print(line, size()));
+  update(printed_.print(line, size(), devicePixelRatioF()));
 }
 
 void Form1Window::programEnded() {

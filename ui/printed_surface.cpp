@@ -24,17 +24,19 @@ QRect PrintedSurface::lineRect(const core::PrintedLine& line) const {
   return QRect(right_ - width, static_cast<int>(top), width, lineSpacing_);
 }
 
-QRect PrintedSurface::print(const core::PrintedLine& line, QSize window) {
+QRect PrintedSurface::print(const core::PrintedLine& line, QSize window, qreal pixelRatio) {
   // A line below the window is not even laid out.
   if (line.row < 0 || qint64{line.row} * lineSpacing_ >= window.height()) return {};
   if (image_.isNull()) {
-    image_ = QImage(window, QImage::Format_RGB32);
+    image_ = QImage(window * pixelRatio, QImage::Format_RGB32);
+    image_.setDevicePixelRatio(pixelRatio);
     image_.fill(ground_);
   }
   const QRect rect = lineRect(line);
   // Glyphs may reach a little beyond their advances.
   const int reach = lineSpacing_ / 2;
-  const QRect changed = rect.adjusted(-reach, -reach, reach, reach).intersected(image_.rect());
+  const QRect changed = rect.adjusted(-reach, -reach, reach, reach)
+                            .intersected(QRect(QPoint(), image_.deviceIndependentSize().toSize()));
   if (changed.isEmpty()) return {};
 
   QPainter painter(&image_);
@@ -62,8 +64,10 @@ void PrintedSurface::clear() {
 }
 
 void PrintedSurface::paint(QPainter& painter, const QRegion& region) const {
+  const qreal ratio = image_.devicePixelRatio();
   for (const QRect& rect : region.intersected(inked_)) {
-    painter.drawImage(rect.topLeft(), image_, rect);
+    painter.drawImage(QRectF(rect), image_,
+                      QRectF(QPointF(rect.topLeft()) * ratio, QSizeF(rect.size()) * ratio));
   }
 }
 

@@ -24,8 +24,9 @@ class PrintedSurface {
   PrintedSurface(const QFont& font, int right, const QColor& ink, const QColor& ground);
 
   // Draws the line on a surface the size of `window`, made at the first
-  // print; returns the area that changed, empty when the line lies outside.
-  QRect print(const core::PrintedLine& line, QSize window);
+  // print with the window's device pixel ratio; returns the area that
+  // changed, empty when the line lies outside.
+  QRect print(const core::PrintedLine& line, QSize window, qreal pixelRatio);
   // Wipes what was printed in `region`; returns the part that held any.
   QRegion erase(const QRegion& region);
   // Wipes everything and lets the surface go until the next print.
