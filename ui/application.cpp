@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QMenu>
+#include <QProxyStyle>
 #include <QTranslator>
 
 #include "ui/form/form_description.h"
@@ -17,6 +19,19 @@ QString versionText() {
       .arg(UMRAK_VERSION_MAJOR)
       .arg(UMRAK_VERSION_MINOR, 2, 10, QLatin1Char('0'));
 }
+
+// The program's style, with every menu right to left: Qt opens a context
+// menu in the direction of its control, and some controls read left to right.
+class ProgramStyle : public QProxyStyle {
+ public:
+  using QProxyStyle::polish;
+  using QProxyStyle::QProxyStyle;
+
+  void polish(QWidget* widget) override {
+    QProxyStyle::polish(widget);
+    if (qobject_cast<QMenu*>(widget)) widget->setLayoutDirection(Qt::RightToLeft);
+  }
+};
 
 // The whole window is Arabic, so Qt's own texts in it (the error box's button,
 // the menus of the text boxes and scroll bars) are too, whatever the user's
@@ -52,7 +67,7 @@ void setUpApplication(const QString& style) {
   QApplication::setApplicationVersion(versionText());
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.umrak.Umrak"));
   // A style that Qt does not know leaves Qt's default, after Qt's warning.
-  QApplication::setStyle(style.isEmpty() ? QStringLiteral("Fusion") : style);
+  QApplication::setStyle(new ProgramStyle(style.isEmpty() ? QStringLiteral("Fusion") : style));
   // Everything the program shows, its error box included, is in the form's
   // font; no other face needs loading.
   QApplication::setFont(fontOf(form::form1Description().form.font));
