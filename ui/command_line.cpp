@@ -24,11 +24,12 @@ constexpr QtOption kQtOptions[] = {
     {"plugin", "plugin", "A further plugin to load; may be given more than once.", false},
     {"style", "style", "Widget style instead of the window's own, Fusion.", true},
     {"stylesheet", "file", "Style sheet for the window's controls.", true},
-    {"qwindowgeometry", "geometry", "Size and place of the window, like 619x511+40+40.", false},
-    {"qwindowicon", "icon", "Window icon.", false},
-    {"qwindowtitle", "title", "Window title.", false},
+    {"qwindowgeometry", "geometry", "Geometry of a first normal window, not umrak's tool window.",
+     false},
+    {"qwindowicon", "icon", "Icon of a first normal window, not umrak's tool window.", false},
+    {"qwindowtitle", "title", "Title of a first normal window, not umrak's tool window.", false},
     {"reverse", nullptr, "Right-to-left layout; umrak's window is right to left anyway.", false},
-    {"session", "session", "Session to restore.", false},
+    {"session", "session", "Session to restore; umrak keeps nothing to restore.", false},
     {"widgetcount", nullptr, "Report the widgets left and the most that existed at the end.",
      false},
     {"display", "display", "X11 display to use instead of $DISPLAY.", false},
@@ -99,10 +100,10 @@ CommandLine readCommandLine(const QStringList& arguments) {
         QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first()));
   }
   if (parser.isSet(help)) {
-    // Without a QApplication the parser cannot know the program's name.
-    QString text = parser.helpText();
-    text.replace(QStringLiteral("<executable_name>"), programName());
-    return {CommandLine::Action::ShowHelp, text, {}};
+    // The parser names the program by its path, or by a placeholder when no
+    // application exists yet; the usage line names it as the user calls it.
+    const QString usage = QStringLiteral("Usage: %1 [options]\n").arg(programName());
+    return {CommandLine::Action::ShowHelp, usage + parser.helpText().section('\n', 1), {}};
   }
   if (parser.isSet(version))
     return {CommandLine::Action::ShowVersion, versionLine() + QLatin1Char('\n'), {}};
