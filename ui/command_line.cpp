@@ -105,8 +105,9 @@ CommandLine readCommandLine(const QStringList& arguments) {
     const QString usage = QStringLiteral("Usage: %1 [options]\n").arg(programName());
     return {CommandLine::Action::ShowHelp, usage + parser.helpText().section('\n', 1), {}};
   }
-  if (parser.isSet(version))
+  if (parser.isSet(version)) {
     return {CommandLine::Action::ShowVersion, versionLine() + QLatin1Char('\n'), {}};
+  }
   return {CommandLine::Action::Start, {}, parser.value(QStringLiteral("style"))};
 }
 

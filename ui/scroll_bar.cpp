@@ -48,8 +48,9 @@ void ScrollBar::onReleased() {
 // each pair (edge, page, step) trade names before the menu shows.
 void ScrollBar::childEvent(QChildEvent* event) {
   QScrollBar::childEvent(event);
+  if (!event->polished() || orientation() != Qt::Horizontal || !isRightToLeft()) return;
   auto* menu = qobject_cast<QMenu*>(event->child());
-  if (!event->polished() || !menu || orientation() != Qt::Horizontal || !isRightToLeft()) return;
+  if (!menu) return;
   QList<QAction*> entries = menu->actions();
   entries.removeIf([](const QAction* action) { return action->isSeparator(); });
   if (entries.size() != 7) return;
