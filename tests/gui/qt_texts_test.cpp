@@ -52,8 +52,7 @@ QWidget* partOf(const WindowUnderTest& w, C id, Part part) {
   return w.widget(id);
 }
 
-// Right-clicks `target` three quarters across, clear of the caption of the
-// frame that overlaps the horizontal bar, and hands the context menu to `use`
+// Right-clicks the middle of `target` and hands the context menu to `use`
 // while it is open; `use` may leave it open, and it is closed afterwards.
 // Some menus run their own event loop until they close, so the menu is
 // looked for from a timer.
@@ -70,7 +69,7 @@ void withContextMenu(QWidget* target, const std::function<void(QMenu&)>& use) {
     if (menu->isVisible()) menu->close();
   });
   look.start();
-  const QPoint at(target->width() * 3 / 4, target->height() / 2);
+  const QPoint at = target->rect().center();
   QContextMenuEvent rightClick(QContextMenuEvent::Mouse, at, target->mapToGlobal(at));
   QCoreApplication::sendEvent(target, &rightClick);
   QTRY_VERIFY(seen);
