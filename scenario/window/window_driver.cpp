@@ -144,6 +144,15 @@ bool WindowDriver::saveScreenshot(const std::string& path) {
 
 namespace {
 
+// The offscreen platform says so each time a window asks for what it cannot
+// do (raise itself, size hints for a window manager); nothing is wrong.
+QtMessageHandler qtHandler = nullptr;
+
+void quietOffscreen(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (message.startsWith(QLatin1String("This plugin does not support"))) return;
+  if (qtHandler) qtHandler(type, context, message);
+}
+
 // Everything Qt needs to outlive: the arguments and the application.
 struct QtSession {
   int argc = 1;
@@ -158,6 +167,7 @@ DriverFactory windowDriverFactory() {
   auto session = std::make_shared<std::shared_ptr<QtSession>>();
   return [session]() -> std::unique_ptr<Driver> {
     if (!*session) {
+      qtHandler = qInstallMessageHandler(quietOffscreen);
       *session = std::make_shared<QtSession>();
       ui::setUpApplication();
     }
