@@ -3,6 +3,7 @@
 #include <QRegion>
 #include <QWidget>
 #include <array>
+#include <optional>
 
 #include "core/controls.h"
 #include "core/event_table.h"
@@ -56,7 +57,8 @@ class Form1Window : public QWidget, private core::FormObserver, private core::Er
   core::ErrorReporter* reporter_;
   PrintedText printed_;
   std::array<QWidget*, core::kControlCount> controls_{};
-  QRegion printedArea_;  // where the printed lines were last drawn
+  QRegion printedArea_;                       // where the printed lines were last drawn
+  std::optional<core::ControlId> editedBox_;  // while the user's edit reaches the model
   bool watchingExposure_ = false;
 };
 

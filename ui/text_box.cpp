@@ -69,13 +69,16 @@ QWidget* createTextBox(const core::ControlRecord& record, QWidget* parent) {
   return box;
 }
 
+// A box relays out its whole text on every change, which for a long text
+// costs far more than comparing: a write of what it shows is left out.
 void showBoxText(QWidget* box, const std::u16string& text) {
-  if (boxText(box) == text) return;
   const QSignalBlocker quiet(box);
   if (auto* line = qobject_cast<QLineEdit*>(box)) {
-    line->setText(qtText(text));
+    if (QStringView(line->text()) != QStringView(text.data(), std::ssize(text))) {
+      line->setText(qtText(text));
+    }
   } else if (auto* lines = qobject_cast<QPlainTextEdit*>(box)) {
-    lines->setPlainText(toEditorLines(text));
+    if (boxText(box) != text) lines->setPlainText(toEditorLines(text));
   }
 }
 

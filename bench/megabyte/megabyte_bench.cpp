@@ -1,0 +1,170 @@
+// A megabyte of digits in Text1, as after a paste, against ten digits: how
+// long "أدخال" takes to bring up its error box, and a key press into the box
+// takes to show. The same on bare Qt widgets gives the floor that Qt sets.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <chrono>
+#include <memory>
+
+#include "ui/application.h"
+#include "ui/form_style.h"
+#include "ui/form_window.h"
+
+namespace {
+
+using core::ControlId;
+
+constexpr int kMegabyte = 1 << 20;
+
+QString digits(int count) {
+  return QString(count, QLatin1Char('7'));
+}
+
+// Times from the start of an action to the first showing of a message box,
+// which it then closes.
+class BoxWatch : public QObject {
+ public:
+  BoxWatch() { qApp->installEventFilter(this); }
+  ~BoxWatch() override { qApp->removeEventFilter(this); }
+
+  void start() {
+    shownAfter = -1;
+    clock.start();
+  }
+  double shownAfter = -1;  // seconds
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    auto* box = qobject_cast<QMessageBox*>(watched);
+    if (box && event->type() == QEvent::Show && shownAfter < 0) {
+      shownAfter = static_cast<double>(clock.nsecsElapsed()) * 1e-9;
+      QMetaObject::invokeMethod(
+          box, [box] { box->done(QMessageBox::Ok); }, Qt::QueuedConnection);
+    }
+    return false;
+  }
+
+ private:
+  QElapsedTimer clock;
+};
+
+// The paste that put the text there: select all, Ctrl+V.
+void pasteInto(QWidget* box, const QString& text) {
+  QGuiApplication::clipboard()->setText(text);
+  box->setFocus();
+  QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+  QGuiApplication::clipboard()->clear();
+}
+
+// Until the box has painted what the key press changed.
+void keyPressShows(QWidget* box, char key) {
+  QTest::keyClick(box, key);
+  box->repaint();
+}
+
+std::unique_ptr<ui::Form1Window> windowWith(int count) {
+  auto window = std::make_unique<ui::Form1Window>();
+  window->show();
+  [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(window.get());
+  pasteInto(window->control(ControlId::Text1), digits(count));
+  QCoreApplication::processEvents();
+  return window;
+}
+
+void BM_AgeButtonBringsUpErrorBox(benchmark::State& state) {
+  const auto window = windowWith(static_cast<int>(state.range(0)));
+  QWidget* button = window->control(ControlId::Command7);
+  const QPoint at = button->rect()
+                        .intersected(QRect(button->mapFrom(window.get(), QPoint()), window->size()))
+                        .center();
+  BoxWatch watch;
+  for (auto _ : state) {
+    watch.start();
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, at);
+    if (watch.shownAfter < 0) return state.SkipWithError("no error box came up");
+    state.SetIterationTime(watch.shownAfter);
+  }
+}
+BENCHMARK(BM_AgeButtonBringsUpErrorBox)
+    ->Arg(10)
+    ->Arg(kMegabyte)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+void BM_KeyPressIntoText1Shows(benchmark::State& state) {
+  const auto window = windowWith(static_cast<int>(state.range(0)));
+  QWidget* box = window->control(ControlId::Text1);
+  box->setFocus();
+  QTest::keyClick(box, Qt::Key_End);
+  for (auto _ : state) keyPressShows(box, '5');
+}
+BENCHMARK(BM_KeyPressIntoText1Shows)->Arg(10)->Arg(kMegabyte)->Unit(benchmark::kMillisecond);
+
+// The floor: a bare line edit in the form's font and reading order, and a
+// bare message box over a window that holds one.
+struct BareWindow {
+  explicit BareWindow(int count) {
+    window.resize(619, 511);
+    window.setLayoutDirection(Qt::RightToLeft);
+    edit = new QLineEdit(&window);
+    edit->setMaxLength(std::numeric_limits<int>::max());
+    edit->setGeometry(10, 10, 80, 25);
+    button = new QPushButton(QStringLiteral("أدخال"), &window);
+    button->setGeometry(10, 50, 80, 25);
+    QObject::connect(button, &QPushButton::clicked, &window, [this] {
+      QMessageBox box(QMessageBox::Critical, QStringLiteral("Form1"),
+                      QStringLiteral("خطأ في وقت التشغيل رقم 6\nفيض"), QMessageBox::Ok, &window);
+      box.exec();
+    });
+    window.show();
+    [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(&window);
+    pasteInto(edit, digits(count));
+  }
+  QWidget window;
+  QLineEdit* edit;
+  QPushButton* button;
+};
+
+void BM_QtFloorMessageBox(benchmark::State& state) {
+  BareWindow bare(static_cast<int>(state.range(0)));
+  BoxWatch watch;
+  for (auto _ : state) {
+    watch.start();
+    QTest::mouseClick(bare.button, Qt::LeftButton);
+    state.SetIterationTime(watch.shownAfter);
+  }
+}
+BENCHMARK(BM_QtFloorMessageBox)
+    ->Arg(10)
+    ->Arg(kMegabyte)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+void BM_QtFloorKeyPress(benchmark::State& state) {
+  BareWindow bare(static_cast<int>(state.range(0)));
+  bare.edit->setFocus();
+  QTest::keyClick(bare.edit, Qt::Key_End);
+  for (auto _ : state) keyPressShows(bare.edit, '5');
+}
+BENCHMARK(BM_QtFloorKeyPress)->Arg(10)->Arg(kMegabyte)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  ui::prepareQt();
+  QApplication app(argc, argv);
+  ui::setUpApplication();
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
