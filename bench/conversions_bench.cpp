@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "core/conversions.h"
@@ -32,6 +33,21 @@ BENCHMARK_CAPTURE(BM_LenientConversion, negative, std::u16string_view(u"-5"));
 BENCHMARK_CAPTURE(BM_LenientConversion, trailing_letters, std::u16string_view(u"12abc"));
 BENCHMARK_CAPTURE(BM_LenientConversion, empty, std::u16string_view(u""));
 BENCHMARK_CAPTURE(BM_LenientConversion, hex, std::u16string_view(u"&HFF"));
+
+// A mantissa of N digits with an exponent that scales it back to about 1:
+// the time grows in step with N.
+void BM_LongNumber(benchmark::State& state) {
+  const auto digits = static_cast<std::size_t>(state.range(0));
+  const std::string exponent = std::to_string(digits);
+  const std::u16string text = u"1" + std::u16string(digits, u'3') + u"e-" +
+                              std::u16string(exponent.begin(), exponent.end());
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(core::strictConversion(text));
+    benchmark::DoNotOptimize(core::lenientConversion(text));
+  }
+  state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_LongNumber)->RangeMultiplier(10)->Range(1000, 1000000)->Complexity(benchmark::oN);
 
 void BM_StrStyleText(benchmark::State& state) {
   const auto value = static_cast<std::int16_t>(state.range(0));

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <climits>
 #include <cmath>
 
+#include "core/decimal_number.h"
 #include "core/run_error.h"
 
 namespace core {
@@ -24,65 +24,6 @@ bool isExponentLetter(char16_t c) {
   return c == u'E' || c == u'e';
 }
 
-// A decimal number as ASCII text for std::from_chars, and the power of ten of
-// its leading significant digit, which tells overflow from underflow.
-class DecimalText {
- public:
-  void sign(char16_t c) {
-    if (c == u'-') text_ += '-';
-  }
-  void digit(int d) {
-    if (d != 0) sawNonZero_ = true;
-    if (!inFraction_) {
-      if (sawNonZero_) ++integerDigits_;
-    } else if (!sawNonZero_) {
-      ++fractionZeros_;
-    }
-    text_ += static_cast<char>('0' + d);
-    ++digits_;
-  }
-  void point() {
-    inFraction_ = true;
-    text_ += '.';
-  }
-  void exponent(bool negative, long value) {
-    exponent_ = negative ? -value : value;
-    text_ += negative ? "e-" : "e";
-    text_ += std::to_string(value);
-  }
-  int digits() const { return digits_; }
-  double value() const;
-
- private:
-  std::string text_;
-  int digits_ = 0;
-  long integerDigits_ = 0;
-  long fractionZeros_ = 0;
-  long exponent_ = 0;
-  bool inFraction_ = false;
-  bool sawNonZero_ = false;
-};
-
-double DecimalText::value() const {
-  double result = 0;
-  const char* first = text_.data();
-  const char* last = first + text_.size();
-  const auto [ptr, ec] = std::from_chars(first, last, result, std::chars_format::general);
-  if (ec == std::errc::result_out_of_range) {
-    const long magnitude = (integerDigits_ > 0 ? integerDigits_ - 1 : -(fractionZeros_ + 1));
-    if (magnitude + exponent_ >= 0) throw makeError(error::kOverflow);
-    return text_.front() == '-' ? -0.0 : 0.0;
-  }
-  return ec == std::errc{} ? result : 0.0;
-}
-
-// Exponent digits beyond this cannot change whether a value fits a double.
-constexpr long kExponentCap = 100000;
-
-long accumulateExponent(long sofar, int d) {
-  return std::min(sofar * 10 + d, kExponentCap);
-}
-
 bool isBlankOrTab(char16_t c) {
   return c == u' ' || c == u'\t';
 }
@@ -97,25 +38,24 @@ double strictConversion(std::u16string_view text) {
   auto first = std::find_if_not(text.begin(), text.end(), isBlankOrTab);
   auto last =
       std::find_if_not(text.rbegin(), std::make_reverse_iterator(first), isBlankOrTab).base();
-  DecimalText number;
+  DecimalNumber number;
   auto it = first;
-  if (it != last && (*it == u'+' || *it == u'-')) number.sign(*it++);
+  if (it != last && (*it == u'+' || *it == u'-')) {
+    if (*it++ == u'-') number.negate();
+  }
   for (; it != last && digitValue(*it) >= 0; ++it) number.digit(digitValue(*it));
   if (it != last && *it == u'.') {
     number.point();
     for (++it; it != last && digitValue(*it) >= 0; ++it) number.digit(digitValue(*it));
   }
-  if (number.digits() == 0) typeMismatch();
+  if (!number.hasDigits()) typeMismatch();
   if (it != last && isExponentLetter(*it)) {
     ++it;
-    bool negative = false;
-    if (it != last && (*it == u'+' || *it == u'-')) negative = (*it++ == u'-');
-    if (it == last || digitValue(*it) < 0) typeMismatch();
-    long exponent = 0;
-    for (; it != last && digitValue(*it) >= 0; ++it) {
-      exponent = accumulateExponent(exponent, digitValue(*it));
+    if (it != last && (*it == u'+' || *it == u'-')) {
+      if (*it++ == u'-') number.negateExponent();
     }
-    number.exponent(negative, exponent);
+    if (it == last || digitValue(*it) < 0) typeMismatch();
+    for (; it != last && digitValue(*it) >= 0; ++it) number.exponentDigit(digitValue(*it));
   }
   if (it != last) typeMismatch();
   return number.value();
@@ -182,9 +122,9 @@ double lenientConversion(std::u16string_view text) {
     in.next();
     return readRadixInteger(in);
   }
-  DecimalText number;
+  DecimalNumber number;
   if (in.peek() == u'+' || in.peek() == u'-') {
-    number.sign(in.peek());
+    if (in.peek() == u'-') number.negate();
     in.next();
   }
   for (int d; (d = in.peekDigit()) >= 0; in.next()) number.digit(d);
@@ -193,19 +133,14 @@ double lenientConversion(std::u16string_view text) {
     in.next();
     for (int d; (d = in.peekDigit()) >= 0; in.next()) number.digit(d);
   }
-  if (number.digits() == 0) return 0;
+  if (!number.hasDigits()) return 0;
   if (!in.done() && isExponentLetter(in.peek())) {
     in.next();
-    bool negative = false;
     if (!in.done() && (in.peek() == u'+' || in.peek() == u'-')) {
-      negative = in.peek() == u'-';
+      if (in.peek() == u'-') number.negateExponent();
       in.next();
     }
-    if (in.peekDigit() >= 0) {
-      long exponent = 0;
-      for (int d; (d = in.peekDigit()) >= 0; in.next()) exponent = accumulateExponent(exponent, d);
-      number.exponent(negative, exponent);
-    }
+    for (int d; (d = in.peekDigit()) >= 0; in.next()) number.exponentDigit(d);
   }
   return number.value();
 }

@@ -89,16 +89,10 @@ void FormModel::end() {
 }
 
 void FormModel::print(std::u16string text) {
-  printed_.push_back({printRow_, std::move(text)});
+  lastPrinted_ = PrintedLine{printRow_, std::move(text)};
   ++printRow_;
   ++printCount_;
-  if (observer_) observer_->printedChanged();
-}
-
-void FormModel::erasePrinted(int firstRow, int lastRow) {
-  const auto covered = [&](const PrintedLine& l) { return l.row >= firstRow && l.row <= lastRow; };
-  const auto erased = std::erase_if(printed_, covered);
-  if (erased != 0 && observer_) observer_->printedChanged();
+  if (observer_) observer_->printed(*lastPrinted_);
 }
 
 }  // namespace core

@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "core/control_record.h"
 #include "core/controls.h"
@@ -12,18 +11,20 @@
 
 namespace core {
 
+// One print on the form's surface.
+struct PrintedLine {
+  int row;  // line number from the form's starting print position
+  std::u16string text;
+  friend bool operator==(const PrintedLine&, const PrintedLine&) = default;
+};
+
 // Told about every change of what the window shows.
 class FormObserver {
  public:
   virtual ~FormObserver() = default;
   virtual void propertyChanged(ControlId id) = 0;
-  virtual void printedChanged() = 0;
+  virtual void printed(const PrintedLine& line) = 0;
   virtual void programEnded() = 0;
-};
-
-struct PrintedLine {
-  int row;  // line number from the form's starting print position
-  std::u16string text;
 };
 
 class ControlRef;
@@ -67,13 +68,14 @@ class FormModel {
   bool ended() const { return ended_; }
 
   // Printing on the form's surface. The print position is a line number:
-  // each print writes one line and moves the position to the next.
+  // each print draws one line there and moves the position to the next.
+  // The form does not keep what it drew, the window's pixels do; it knows
+  // only how often it printed and the last line it drew, wherever that
+  // fell and whatever has been repainted since.
   void print(std::u16string text);
   int printPosition() const { return printRow_; }
   int printCount() const { return printCount_; }
-  const std::vector<PrintedLine>& printedLines() const { return printed_; }
-  // A repaint of rows first..last wipes what was printed there; the position stays.
-  void erasePrinted(int firstRow, int lastRow);
+  const std::optional<PrintedLine>& lastPrinted() const { return lastPrinted_; }
 
  private:
   friend class ControlRef;
@@ -94,7 +96,7 @@ class FormModel {
   int controlRefs_ = 0;
   std::string errorInfo_;
   bool ended_ = false;
-  std::vector<PrintedLine> printed_;
+  std::optional<PrintedLine> lastPrinted_;
   int printRow_ = 0;
   int printCount_ = 0;
 };

@@ -1,5 +1,5 @@
 # The Debian packages each command needs; sourced by run and test.
-BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev fonts-noto-ui-core)
+BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libxcb1-dev fonts-noto-ui-core)
 RUN_PACKAGES=(xvfb xauth)
 TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
   desktop-file-utils appstream libxcb-damage0-dev)

@@ -1,9 +1,8 @@
 #include "ui/control_factory.h"
 
-#include <QLabel>
-
 #include "ui/accessible_names.h"
 #include "ui/command_button.h"
+#include "ui/form_label.h"
 #include "ui/form_style.h"
 #include "ui/frame_strip.h"
 #include "ui/scroll_bar.h"
@@ -36,7 +35,7 @@ QWidget* createButton(const core::ControlRecord& record, QWidget* parent) {
 // A label is painted on its whole rectangle, wraps at word boundaries and is
 // cut off at its bottom edge; it never resizes itself.
 QWidget* createLabel(const core::ControlRecord& record, QWidget* parent) {
-  auto* label = new QLabel(parent);
+  auto* label = new FormLabel(parent);
   label->setTextFormat(Qt::PlainText);
   label->setWordWrap(true);
   const Qt::Alignment across = record.rightJustified ? Qt::AlignRight : Qt::AlignLeft;

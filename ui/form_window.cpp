@@ -18,6 +18,7 @@
 #include "ui/error_box.h"
 #include "ui/form_style.h"
 #include "ui/scroll_bar.h"
+#include "ui/taskbar_entry.h"
 #include "ui/text_box.h"
 
 namespace ui {
@@ -28,7 +29,8 @@ using core::ControlId;
 using core::Event;
 using core::Kind;
 
-// A tool window has the small caption bar and no taskbar entry.
+// A tool window has the small caption bar; the taskbar entry is the
+// record's own setting, applied when the window is shown.
 Qt::WindowFlags windowFlagsOf(const core::FormRecord& form) {
   Qt::WindowFlags flags = (form.toolWindow ? Qt::Tool : Qt::Window) | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -38,13 +40,18 @@ Qt::WindowFlags windowFlagsOf(const core::FormRecord& form) {
   return flags;
 }
 
+// Prints use the form's font and colours.
+PrintedSurface printedSurfaceOf(const core::FormRecord& form, const QPalette& system) {
+  return PrintedSurface(fontOf(form.font), clientSize(form).width(), colorOf(form.fore, system),
+                        colorOf(form.back, system));
+}
+
 }  // namespace
 
 Form1Window::Form1Window(core::ErrorReporter* reporter)
     : form_(*this),
       reporter_(reporter),
-      printed_(fontOf(model().description().form.font),
-               clientSize(model().description().form).width()) {
+      printed_(printedSurfaceOf(model().description().form, palette())) {
   setUpForm();
   createControls();
   orderTabs();
@@ -158,11 +165,8 @@ void Form1Window::propertyChanged(ControlId id) {
   }
 }
 
-void Form1Window::printedChanged() {
-  QRegion area;
-  for (const core::PrintedLine& line : model().printedLines()) area += printed_.lineRect(line);
-  update(area + printedArea_);
-  printedArea_ = area;
+void Form1Window::printed(const core::PrintedLine& line) {
+  update(printed_.print(line, size(), devicePixelRatioF()));
 }
 
 void Form1Window::programEnded() {
@@ -178,21 +182,22 @@ void Form1Window::report(const core::RunError& error) {
   }
 }
 
-void Form1Window::paintEvent(QPaintEvent*) {
+void Form1Window::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  painter.setPen(palette().color(QPalette::WindowText));
-  printed_.draw(painter, model().printedLines());
+  printed_.paint(painter, event->region());
 }
 
 // The form does not keep what is printed on it: a resize repaints the whole
 // window with the background.
 void Form1Window::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  erasePrintedIn(QRegion(rect()));
+  printed_.clear();
 }
 
+// Qt sends the show event before it maps the window.
 void Form1Window::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
+  applyTaskbarEntry(this, model().description().form.showInTaskbar);
   if (!watchingExposure_ && windowHandle()) {
     windowHandle()->installEventFilter(this);
     watchingExposure_ = true;
@@ -201,21 +206,16 @@ void Form1Window::showEvent(QShowEvent* event) {
 
 // When the window is uncovered or restored, Qt shows its own copy of the
 // window again and paints nothing, so the exposed region is known only from
-// the exposure itself; the lines printed there are wiped from it.
+// the exposure itself: what was printed there is wiped from the surface and
+// that part repainted before Qt shows it.
 bool Form1Window::eventFilter(QObject* watched, QEvent* event) {
   if (watched == windowHandle() && event->type() == QEvent::Expose) {
     QT_WARNING_PUSH
     QT_WARNING_DISABLE_DEPRECATED
-    erasePrintedIn(static_cast<QExposeEvent*>(event)->region());
+    update(printed_.erase(static_cast<QExposeEvent*>(event)->region()));
     QT_WARNING_POP
   }
   return QWidget::eventFilter(watched, event);
-}
-
-void Form1Window::erasePrintedIn(const QRegion& region) {
-  for (const int row : printed_.rowsIn(region, model().printedLines())) {
-    model().erasePrinted(row, row);
-  }
 }
 
 }  // namespace ui

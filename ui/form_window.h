@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QRegion>
 #include <QWidget>
 #include <array>
 #include <optional>
@@ -9,7 +8,7 @@
 #include "core/event_table.h"
 #include "core/form_model.h"
 #include "ui/form/form1.h"
-#include "ui/printed_text.h"
+#include "ui/printed_surface.h"
 
 namespace ui {
 
@@ -29,6 +28,8 @@ class Form1Window : public QWidget, private core::FormObserver, private core::Er
   core::FormModel& model() { return form_.model(); }
   const core::FormModel& model() const { return form_.model(); }
   QWidget* control(core::ControlId id) const { return controls_[core::indexOf(id)]; }
+  // What the form shows of its prints.
+  const PrintedSurface& printedSurface() const { return printed_; }
 
  signals:
   // After the dispatcher has delivered an event of the user's.
@@ -46,18 +47,16 @@ class Form1Window : public QWidget, private core::FormObserver, private core::Er
   void bind(const core::ControlRecord& record);
   void orderTabs();
   void raiseEvent(core::ControlId control, core::Event event);
-  void erasePrintedIn(const QRegion& region);
 
   void propertyChanged(core::ControlId id) override;
-  void printedChanged() override;
+  void printed(const core::PrintedLine& line) override;
   void programEnded() override;
   void report(const core::RunError& error) override;
 
   form::Form1 form_;
   core::ErrorReporter* reporter_;
-  PrintedText printed_;
+  PrintedSurface printed_;
   std::array<QWidget*, core::kControlCount> controls_{};
-  QRegion printedArea_;                       // where the printed lines were last drawn
   std::optional<core::ControlId> editedBox_;  // while the user's edit reaches the model
   bool watchingExposure_ = false;
 };

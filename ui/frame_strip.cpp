@@ -34,7 +34,11 @@ void FrameStrip::paintEvent(QPaintEvent*) {
   const QRect caption(captionLeft, 0, captionWidth, metrics.height());
   painter.fillRect(caption, palette().window());
   painter.setPen(palette().color(QPalette::WindowText));
-  painter.drawText(caption, Qt::AlignCenter | Qt::TextSingleLine, title());
+  // The painter's layout direction aligns the caption but does not set its
+  // reading order, which would otherwise follow its first strong letter.
+  const int order =
+      layoutDirection() == Qt::RightToLeft ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight;
+  painter.drawText(caption, Qt::AlignCenter | Qt::TextSingleLine | order, title());
 }
 
 void FrameStrip::mousePressEvent(QMouseEvent* event) {

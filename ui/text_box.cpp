@@ -1,5 +1,6 @@
 #include "ui/text_box.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -22,11 +23,45 @@ std::u16string fromEditorLines(QString text) {
   return modelText(text.replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
 }
 
-QWidget* createLineEdit(QWidget* parent) {
-  auto* edit = new QLineEdit(parent);
-  edit->setMaxLength(std::numeric_limits<int>::max());
-  return edit;
+bool isDirectionKey(int key) {
+  return key == Qt::Key_Direction_L || key == Qt::Key_Direction_R;
 }
+
+// A one-line box that reads in its own layout direction, whatever its text.
+// Qt's line edit takes its reading order from the first strong letter of its
+// text and changes it only on the direction keys (which Windows sends for
+// Ctrl with the left or the right Shift). The box gives itself the key of its
+// own direction whenever that changes, and ignores the user's, so that the
+// record decides; cursor keys and selection follow the same reading order.
+class LineBox : public QLineEdit {
+ public:
+  explicit LineBox(QWidget* parent) : QLineEdit(parent) {
+    setMaxLength(std::numeric_limits<int>::max());
+    followLayoutDirection();
+  }
+
+ protected:
+  void changeEvent(QEvent* event) override {
+    QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::LayoutDirectionChange) followLayoutDirection();
+  }
+
+  void keyPressEvent(QKeyEvent* event) override {
+    if (isDirectionKey(event->key())) {
+      event->accept();
+      return;
+    }
+    QLineEdit::keyPressEvent(event);
+  }
+
+ private:
+  void followLayoutDirection() {
+    const bool rightToLeft = layoutDirection() == Qt::RightToLeft;
+    QKeyEvent key(QEvent::KeyPress, rightToLeft ? Qt::Key_Direction_R : Qt::Key_Direction_L,
+                  Qt::NoModifier);
+    QLineEdit::keyPressEvent(&key);
+  }
+};
 
 // The notes box is plain text: a paste, a middle click or a drop inserts the
 // data's text and nothing else. Qt's own insertion reads the first of the
@@ -61,7 +96,7 @@ QWidget* createMultiLineEdit(const core::ControlRecord& record, QWidget* parent)
 }  // namespace
 
 QWidget* createTextBox(const core::ControlRecord& record, QWidget* parent) {
-  QWidget* box = record.multiLine ? createMultiLineEdit(record, parent) : createLineEdit(parent);
+  QWidget* box = record.multiLine ? createMultiLineEdit(record, parent) : new LineBox(parent);
   QPalette palette = box->palette();
   palette.setColor(QPalette::Base, colorOf(record.back, palette));
   palette.setColor(QPalette::Text, colorOf(record.fore, palette));

@@ -8,5 +8,6 @@ class ModalWatchdog;
 int runLayoutTests(int argc, char** argv);
 int runBindingTests(int argc, char** argv);
 int runLifecycleTests(int argc, char** argv, ModalWatchdog& watchdog);
+int runReadingOrderTests(int argc, char** argv);
 
 }  // namespace gui_test

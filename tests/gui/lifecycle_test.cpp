@@ -12,7 +12,6 @@
 #include "tests/gui/gui_tests.h"
 #include "tests/gui/modal_watchdog.h"
 #include "ui/form/credit.h"
-#include "ui/printed_text.h"
 
 namespace gui_test {
 
@@ -20,22 +19,26 @@ namespace {
 
 using C = core::ControlId;
 
+const QColor kFormColour(255, 128, 128);
+
+bool inked(const QImage& surface, const QRect& area) {
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    for (int x = area.left(); x <= area.right(); ++x) {
+      if (surface.pixelColor(x, y) != kFormColour) return true;
+    }
+  }
+  return false;
+}
+
 // Rows of the surface's top-right corner that hold printed text, one flag per
 // line of the form's font.
 std::vector<bool> printedRows(const QImage& surface, int lineHeight, int rows) {
-  std::vector<bool> inked(rows, false);
-  const QColor background(255, 128, 128);
+  std::vector<bool> flags;
   for (int row = 0; row < rows; ++row) {
-    for (int y = row * lineHeight; y < (row + 1) * lineHeight && !inked[row]; ++y) {
-      for (int x = surface.width() - 150; x < surface.width(); ++x) {
-        if (surface.pixelColor(x, y) != background) {
-          inked[row] = true;
-          break;
-        }
-      }
-    }
+    flags.push_back(
+        inked(surface, QRect(surface.width() - 150, row * lineHeight, 150, lineHeight)));
   }
-  return inked;
+  return flags;
 }
 
 // Runs the program's event loop with `action` as its first event; true when
@@ -148,8 +151,8 @@ class LifecycleTest : public QObject {
     QCOMPARE(printedRows(w.surface(), line, 3), (std::vector<bool>{false, false, false}));
     QTest::mouseClick(w.widget(C::Command13), Qt::LeftButton);
     QTest::mouseClick(w.widget(C::Command13), Qt::LeftButton);
-    QCOMPARE(w.model().printedLines().size(), std::size_t{2});
-    QCOMPARE(w.model().printedLines()[1].text, form::kCreditLine);
+    QCOMPARE(w.model().printCount(), 2);
+    QCOMPARE(w.model().lastPrinted(), (core::PrintedLine{1, std::u16string(form::kCreditLine)}));
     QCOMPARE(printedRows(w.surface(), line, 3), (std::vector<bool>{true, true, false}));
   }
 
@@ -179,32 +182,53 @@ class LifecycleTest : public QObject {
     QTest::mouseClick(w.widget(C::Command13), Qt::LeftButton);
     w.window().resize(w.window().width() + 40, w.window().height());
     QTest::qWait(20);
-    QVERIFY(w.model().printedLines().empty());
     QCOMPARE(printedRows(w.surface(), line, 3), (std::vector<bool>{false, false, false}));
 
     QTest::mouseClick(w.widget(C::Command13), Qt::LeftButton);
-    QCOMPARE(w.model().printedLines().size(), std::size_t{1});
-    QCOMPARE(w.model().printedLines()[0].row, 2);
+    QCOMPARE(w.model().printPosition(), 3);
+    QCOMPARE(printedRows(w.surface(), line, 3), (std::vector<bool>{false, false, true}));
   }
 
-  void uncoveringPartOfTheWindowErasesOnlyTheLinesThere() {
+  // The window is uncovered over the left half of the first line: that half
+  // is gone, its right half and the second line stay.
+  void uncoveringPartOfALineErasesOnlyThatPart() {
     WindowUnderTest w;
     QTest::mouseClick(w.widget(C::Command13), Qt::LeftButton);
     QTest::mouseClick(w.widget(C::Command13), Qt::LeftButton);
-    const int line = QFontMetrics(w.window().font()).lineSpacing();
+    const std::u16string credit(form::kCreditLine);
+    const QRect first = w.window().printedSurface().lineRect({0, credit});
+    const QRect second = w.window().printedSurface().lineRect({1, credit});
+    QRect left = first;
+    left.setRight(first.center().x());
+    QRect right = first;
+    right.setLeft(first.center().x() + 1);
     QTest::qWait(20);
-    QExposeEvent uncovered(QRegion(0, 0, w.window().width(), line / 2));
+    QExposeEvent uncovered{QRegion(left)};
     QCoreApplication::sendEvent(w.window().windowHandle(), &uncovered);
-    QCOMPARE(w.model().printedLines().size(), std::size_t{1});
-    QCOMPARE(w.model().printedLines()[0].row, 1);
+    const QImage surface = w.surface();
+    QVERIFY(!inked(surface, left));
+    QVERIFY(inked(surface, right));
+    QVERIFY(inked(surface, second));
+    QCOMPARE(w.model().printPosition(), 2);
   }
 
   void grabbingTheWindowKeepsThePrintedLines() {
     WindowUnderTest w;
+    const int line = QFontMetrics(w.window().font()).lineSpacing();
     QTest::mouseClick(w.widget(C::Command13), Qt::LeftButton);
     w.window().grab();
     QTest::qWait(20);
-    QCOMPARE(w.model().printedLines().size(), std::size_t{1});
+    QCOMPARE(printedRows(w.surface(), line, 2), (std::vector<bool>{true, false}));
+  }
+
+  // Lines below the window are not seen; the first ones stay as they were.
+  void linesBelowTheWindowAreNotSeen() {
+    WindowUnderTest w;
+    const int line = QFontMetrics(w.window().font()).lineSpacing();
+    const int rows = w.window().height() / line + 1;
+    for (int i = 0; i < rows + 5; ++i) QTest::mouseClick(w.widget(C::Command13), Qt::LeftButton);
+    QCOMPARE(w.model().printPosition(), rows + 5);
+    QCOMPARE(printedRows(w.surface(), line, 2), (std::vector<bool>{true, true}));
   }
 };
 

@@ -17,7 +17,7 @@ class BoxWatch final : public core::FormObserver {
   void propertyChanged(ControlId id) override {
     if (id == box_) writes.push_back(model_.text(id));
   }
-  void printedChanged() override {}
+  void printed(const core::PrintedLine&) override {}
   void programEnded() override {}
 
   std::vector<std::u16string> writes;

@@ -83,6 +83,48 @@ TEST(LenientConversion, RaisesOverflowOnlyBeyondTheRange) {
   EXPECT_EQ(errorOf(core::lenientConversion, kFourHundredNines), 6);
 }
 
+std::string zeros(std::size_t n) {
+  return std::string(n, '0');
+}
+
+// Mantissas far longer than any exponent cap: the value is the number written,
+// rounded once to the nearest double.
+TEST(BothConversions, ReadLongNumbersExactly) {
+  const Reading cases[] = {
+      {"1" + zeros(100001) + "e-100001", 1},
+      {"1" + zeros(200000) + "e-200000", 1},
+      {"5" + zeros(100001) + "E-100001", 5},
+      {"0." + zeros(200000) + "1e200001", 1},
+      {"-0." + zeros(200000) + "25e200000", -0.25},
+      {"9007199254740993" + zeros(100000) + "e-100000", 9007199254740992},
+      {"9007199254740993" + zeros(100000) + "1e-100001", 9007199254740994},
+      {"0." + zeros(100000) + "17976931348623157e100309", 1.7976931348623157E308},
+      {"1" + zeros(100000) + "e-100400", 0},
+      {"1e-" + std::string(30, '9'), 0},
+      {"0e" + std::string(30, '9'), 0}};
+  for (const Reading& c : cases) {
+    SCOPED_TRACE(c.text.substr(0, 20) + "... (" + std::to_string(c.text.size()) + ")");
+    EXPECT_EQ(core::strictConversion(utf8ToUtf16(c.text)), c.value);
+    EXPECT_EQ(core::lenientConversion(utf8ToUtf16(c.text)), c.value);
+  }
+}
+
+TEST(BothConversions, LongNumbersBeyondTheRangeOverflow) {
+  for (const std::string& text : {"0." + zeros(100000) + "1e100310", "1" + zeros(100000) + "e-99690",
+                                  "1e" + std::string(30, '9')}) {
+    SCOPED_TRACE(text.size());
+    EXPECT_EQ(errorOf(core::strictConversion, text), 6);
+    EXPECT_EQ(errorOf(core::lenientConversion, text), 6);
+  }
+}
+
+TEST(LenientConversion, ReadsLongNumbersWithBlanksBetweenTheDigits) {
+  std::string text = "1";
+  for (int i = 0; i < 100001; ++i) text += " 0";
+  EXPECT_EQ(core::lenientConversion(utf8ToUtf16(text + "e-100001")), 1);
+  EXPECT_EQ(core::lenientConversion(utf8ToUtf16(text + " e - 1 0 0 0 0 1 x")), 1);
+}
+
 TEST(StrStyleAndIntegerText, BlankOnlyInTheStrStyle) {
   const std::tuple<std::int16_t, std::u16string, std::u16string> cases[] = {
       {0, u" 0", u"0"}, {5, u" 5", u"5"}, {31, u" 31", u"31"}, {-1, u"-1", u"-1"},

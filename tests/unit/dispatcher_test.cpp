@@ -87,36 +87,44 @@ TEST(Form1, WorkedExampleFromBarsToZodiac) {
   EXPECT_TRUE(s.errors().empty());
 }
 
-// The rows that hold a printed line; every printed line is the credit line.
-std::vector<int> printedRows(Session& s) {
-  std::vector<int> rows;
-  for (const core::PrintedLine& line : s.model().printedLines()) {
-    EXPECT_EQ(core::utf16ToUtf8(line.text), "مع تحياتى زمكلود");
-    rows.push_back(line.row);
-  }
-  return rows;
-}
+// Every print the form tells the window to draw.
+class PrintWatch final : public core::FormObserver {
+ public:
+  explicit PrintWatch(core::FormModel& form) : form_(form) { form.setObserver(this); }
+  ~PrintWatch() override { form_.setObserver(nullptr); }
+  void propertyChanged(core::ControlId) override {}
+  void printed(const core::PrintedLine& line) override { lines.push_back(line); }
+  void programEnded() override {}
+  std::vector<core::PrintedLine> lines;
+
+ private:
+  core::FormModel& form_;
+};
 
 TEST(CreditButton, EachClickPrintsTheLineOnceMoreBelowTheLast) {
   Session s;
+  PrintWatch watch(s.model());
   const auto before = s.everything();
-  EXPECT_EQ(s.click(C::Command13), core::Outcome::Completed);
-  EXPECT_EQ(printedRows(s), std::vector<int>{0});
+  const std::u16string credit = core::utf8ToUtf16("مع تحياتى زمكلود");
+  for (int row = 0; row < 3; ++row) {
+    EXPECT_EQ(s.click(C::Command13), core::Outcome::Completed);
+    EXPECT_EQ(s.model().lastPrinted(), (core::PrintedLine{row, credit}));
+    EXPECT_EQ(s.model().printCount(), row + 1);
+    EXPECT_EQ(s.model().printPosition(), row + 1);
+  }
+  EXPECT_EQ(watch.lines, (std::vector<core::PrintedLine>{{0, credit}, {1, credit}, {2, credit}}));
   EXPECT_EQ(s.everything(), before);
-  s.click(C::Command13);
-  s.click(C::Command13);
-  EXPECT_EQ(s.model().printCount(), 3);
-  EXPECT_EQ(printedRows(s), (std::vector<int>{0, 1, 2}));
 }
 
-TEST(CreditButton, RepaintErasesLinesButTheNextPrintGoesOnBelow) {
+// The form keeps no list of what it printed, only the count and the last line.
+TEST(CreditButton, ThePrintPositionOnlyMovesOn) {
   Session s;
-  for (int i = 0; i < 3; ++i) s.click(C::Command13);
-  s.model().erasePrinted(0, 1);
-  EXPECT_EQ(printedRows(s), std::vector<int>{2});
-  s.click(C::Command13);
-  EXPECT_EQ(s.model().printCount(), 4);
-  EXPECT_EQ(printedRows(s), (std::vector<int>{2, 3}));
+  EXPECT_FALSE(s.model().lastPrinted());
+  EXPECT_EQ(s.model().printPosition(), 0);
+  for (int i = 0; i < 10000; ++i) s.click(C::Command13);
+  EXPECT_EQ(s.model().printCount(), 10000);
+  EXPECT_EQ(s.model().printPosition(), 10000);
+  EXPECT_EQ(s.model().lastPrinted()->row, 9999);
 }
 
 }  // namespace

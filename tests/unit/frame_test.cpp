@@ -141,7 +141,7 @@ class RefCountWatch final : public core::FormObserver {
   explicit RefCountWatch(core::FormModel& form) : form_(form) { form.setObserver(this); }
   ~RefCountWatch() override { form_.setObserver(nullptr); }
   void propertyChanged(core::ControlId) override { seen.push_back(form_.formRefCount()); }
-  void printedChanged() override {}
+  void printed(const core::PrintedLine&) override {}
   void programEnded() override {}
   std::vector<int> seen;
 

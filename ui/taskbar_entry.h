@@ -1,0 +1,13 @@
+#pragma once
+
+class QWidget;
+
+namespace ui {
+
+// Gives the top-level `window` a taskbar entry or not, as the form's record
+// says. Call it before the window is mapped, from its show event: on X11 the
+// window manager reads the window's skip-taskbar state when it maps the
+// window. Other platforms keep their own rule.
+void applyTaskbarEntry(QWidget* window, bool showInTaskbar);
+
+}  // namespace ui
