@@ -68,10 +68,19 @@ void pasteInto(QWidget* box, const QString& text) {
 // count can be taken of it alone:
 //   valgrind --tool=callgrind --toggle-collect='*measured*' umrak_megabyte_bench ...
 
-// Until the box has painted what the key press changed.
-[[gnu::noinline]] void measuredKeyPress(QWidget* box, char key) {
+// Until the box has painted what the key press changed. With the
+// accessibility bridge on, Qt first asks the screen reader whether it wants
+// the key and delivers it when the answer comes.
+[[gnu::noinline]] bool measuredKeyPress(QLineEdit* box, char key) {
+  const qsizetype before = box->text().size();
   QTest::keyClick(box, key);
+  QElapsedTimer waited;
+  waited.start();
+  while (box->text().size() == before && waited.elapsed() < 5000) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+  }
   box->repaint();
+  return box->text().size() != before;
 }
 
 [[gnu::noinline]] void measuredClick(QWidget* button, QPoint at) {
@@ -109,10 +118,12 @@ BENCHMARK(BM_AgeButtonBringsUpErrorBox)
 
 void BM_KeyPressIntoText1Shows(benchmark::State& state) {
   const auto window = windowWith(static_cast<int>(state.range(0)));
-  QWidget* box = window->control(ControlId::Text1);
+  auto* box = qobject_cast<QLineEdit*>(window->control(ControlId::Text1));
   box->setFocus();
-  QTest::keyClick(box, Qt::Key_End);
-  for (auto _ : state) measuredKeyPress(box, '5');
+  box->end(false);
+  for (auto _ : state) {
+    if (!measuredKeyPress(box, '5')) return state.SkipWithError("the key press did not arrive");
+  }
 }
 BENCHMARK(BM_KeyPressIntoText1Shows)->Arg(10)->Arg(kMegabyte)->Unit(benchmark::kMillisecond);
 
@@ -159,8 +170,10 @@ BENCHMARK(BM_QtFloorMessageBox)
 void BM_QtFloorKeyPress(benchmark::State& state) {
   BareWindow bare(static_cast<int>(state.range(0)));
   bare.edit->setFocus();
-  QTest::keyClick(bare.edit, Qt::Key_End);
-  for (auto _ : state) measuredKeyPress(bare.edit, '5');
+  bare.edit->end(false);
+  for (auto _ : state) {
+    if (!measuredKeyPress(bare.edit, '5')) return state.SkipWithError("the key press did not arrive");
+  }
 }
 BENCHMARK(BM_QtFloorKeyPress)->Arg(10)->Arg(kMegabyte)->Unit(benchmark::kMillisecond);
 
