@@ -1,6 +1,7 @@
 // A megabyte of digits in Text1, as after a paste, against ten digits: how
-// long "أدخال" takes to bring up its error box, and a key press into the box
-// takes to show. The same on bare Qt widgets gives the floor that Qt sets.
+// long "أدخال" takes to bring up its error box when clicked straight after
+// typing in the box, and a key press into the box takes to show. The same on bare Qt widgets gives
+// the floor that Qt sets.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -27,8 +28,8 @@ QString digits(int count) {
   return QString(count, QLatin1Char('7'));
 }
 
-// Times from the start of an action to the first showing of a message box,
-// which it then closes.
+// Times from the start of an action to the first painting of a message box,
+// when the user sees it, and then closes the box.
 class BoxWatch : public QObject {
  public:
   BoxWatch() { qApp->installEventFilter(this); }
@@ -43,7 +44,7 @@ class BoxWatch : public QObject {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     auto* box = qobject_cast<QMessageBox*>(watched);
-    if (box && event->type() == QEvent::Show && shownAfter < 0) {
+    if (box && event->type() == QEvent::Paint && shownAfter < 0) {
       shownAfter = static_cast<double>(clock.nsecsElapsed()) * 1e-9;
       QMetaObject::invokeMethod(
           box, [box] { box->done(QMessageBox::Ok); }, Qt::QueuedConnection);
@@ -87,6 +88,13 @@ void pasteInto(QWidget* box, const QString& text) {
   QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, at);
 }
 
+// The user has just typed or pasted into the box: the click takes the
+// focus from it.
+void typingIn(QWidget* box) {
+  box->setFocus();
+  QCoreApplication::processEvents();
+}
+
 std::unique_ptr<ui::Form1Window> windowWith(int count) {
   auto window = std::make_unique<ui::Form1Window>();
   window->show();
@@ -102,8 +110,10 @@ void BM_AgeButtonBringsUpErrorBox(benchmark::State& state) {
   const QPoint at = button->rect()
                         .intersected(QRect(button->mapFrom(window.get(), QPoint()), window->size()))
                         .center();
+  QWidget* box = window->control(ControlId::Text1);
   BoxWatch watch;
   for (auto _ : state) {
+    typingIn(box);
     watch.start();
     measuredClick(button, at);
     if (watch.shownAfter < 0) return state.SkipWithError("no error box came up");
@@ -156,6 +166,7 @@ void BM_QtFloorMessageBox(benchmark::State& state) {
   BareWindow bare(static_cast<int>(state.range(0)));
   BoxWatch watch;
   for (auto _ : state) {
+    typingIn(bare.edit);
     watch.start();
     measuredClick(bare.button, bare.button->rect().center());
     state.SetIterationTime(watch.shownAfter);
@@ -172,7 +183,8 @@ void BM_QtFloorKeyPress(benchmark::State& state) {
   bare.edit->setFocus();
   bare.edit->end(false);
   for (auto _ : state) {
-    if (!measuredKeyPress(bare.edit, '5')) return state.SkipWithError("the key press did not arrive");
+    if (!measuredKeyPress(bare.edit, '5'))
+      return state.SkipWithError("the key press did not arrive");
   }
 }
 BENCHMARK(BM_QtFloorKeyPress)->Arg(10)->Arg(kMegabyte)->Unit(benchmark::kMillisecond);
