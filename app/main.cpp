@@ -1,12 +1,49 @@
 #include <QApplication>
+#include <cstdio>
+#include <optional>
 
 #include "ui/application.h"
+#include "ui/command_line.h"
 #include "ui/form_window.h"
 
+namespace {
+
+QStringList argumentsOf(int argc, char* argv[]) {
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
+  return arguments;
+}
+
+// Answers --version, --help and wrong arguments without a window; nothing
+// when the window is to start.
+std::optional<int> answer(const ui::CommandLine& line) {
+  switch (line.action) {
+    case ui::CommandLine::Action::Start:
+      return std::nullopt;
+    case ui::CommandLine::Action::ShowVersion:
+    case ui::CommandLine::Action::ShowHelp:
+      std::fputs(line.text.toLocal8Bit().constData(), stdout);
+      return 0;
+    case ui::CommandLine::Action::Refuse:
+      std::fputs(line.text.toLocal8Bit().constData(), stderr);
+      return 2;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+  // Without arguments the start skips the parser altogether.
+  ui::CommandLine line;
+  if (argc > 1) {
+    line = ui::readCommandLine(argumentsOf(argc, argv));
+    if (const std::optional<int> status = answer(line)) return *status;
+  }
+
   ui::prepareQt();
   QApplication app(argc, argv);
-  ui::setUpApplication();
+  ui::setUpApplication(line.style);
 
   ui::Form1Window window;
   window.show();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 namespace ui {
 
 // What must be settled before the QApplication exists: the window paints its
@@ -7,7 +9,15 @@ namespace ui {
 // GNOME-like desktops) would only slow the start.
 void prepareQt();
 
-// The running application's name, version "1.00", desktop id and style.
-void setUpApplication();
+// "umrak", as the program names itself in its messages.
+QString programName();
+
+// "umrak 1.00": the program's name and version, as --version prints them.
+QString versionLine();
+
+// The running application's name, version "1.00", desktop id, style and
+// language. `style` is a style the user chose on the command line; the form's
+// own is Fusion.
+void setUpApplication(const QString& style = {});
 
 }  // namespace ui

@@ -1,5 +1,7 @@
 #include "ui/scroll_bar.h"
 
+#include <QChildEvent>
+#include <QMenu>
 #include <QSignalBlocker>
 #include <QStyleOptionSlider>
 
@@ -39,6 +41,25 @@ void ScrollBar::onReleased() {
   if (!dragMoved_) return;
   dragMoved_ = false;
   emit changed(value());
+}
+
+// Qt's context menu names the ends of a horizontal bar as if its minimum lay
+// on the left; in a right-to-left bar it lies on the right, so the entries of
+// each pair (edge, page, step) trade names before the menu shows.
+void ScrollBar::childEvent(QChildEvent* event) {
+  QScrollBar::childEvent(event);
+  if (!event->polished() || orientation() != Qt::Horizontal || !isRightToLeft()) return;
+  auto* menu = qobject_cast<QMenu*>(event->child());
+  if (!menu) return;
+  QList<QAction*> entries = menu->actions();
+  entries.removeIf([](const QAction* action) { return action->isSeparator(); });
+  if (entries.size() != 7) return;
+  for (qsizetype towardMinimum = 1; towardMinimum < entries.size(); towardMinimum += 2) {
+    QAction* towardMaximum = entries[towardMinimum + 1];
+    const QString name = towardMaximum->text();
+    towardMaximum->setText(entries[towardMinimum]->text());
+    entries[towardMinimum]->setText(name);
+  }
 }
 
 }  // namespace ui

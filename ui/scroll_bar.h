@@ -24,6 +24,9 @@ class ScrollBar : public QScrollBar {
   void changed(int value);
   void scrolled(int value);
 
+ protected:
+  void childEvent(QChildEvent* event) override;
+
  private:
   void onValueChanged(int value);
   void onReleased();

@@ -8,6 +8,7 @@ class ModalWatchdog;
 int runLayoutTests(int argc, char** argv);
 int runBindingTests(int argc, char** argv);
 int runLifecycleTests(int argc, char** argv, ModalWatchdog& watchdog);
+int runQtTextsTests(int argc, char** argv);
 int runReadingOrderTests(int argc, char** argv);
 
 }  // namespace gui_test

@@ -94,6 +94,7 @@ class LifecycleTest : public QObject {
     typeInto(w.widget(C::Text1), QStringLiteral("abc"));
     QString title;
     QString text;
+    QString button;
     Qt::LayoutDirection direction = Qt::LeftToRight;
     watchdog_.expect([&](QWidget* modal) {
       auto* box = qobject_cast<QMessageBox*>(modal);
@@ -101,6 +102,7 @@ class LifecycleTest : public QObject {
       title = box->windowTitle();
       text = box->text();
       direction = box->layoutDirection();
+      button = box->button(QMessageBox::Ok)->text();
       QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
     });
     ignoreOffscreenWarning("This plugin does not support propagateSizeHints()");
@@ -110,6 +112,7 @@ class LifecycleTest : public QObject {
     QVERIFY2(text.contains(QStringLiteral("13")), qPrintable(text));
     QVERIFY(text.contains(QStringLiteral("خطأ")));
     QCOMPARE(direction, Qt::RightToLeft);
+    QCOMPARE(button, QStringLiteral("حسنًا"));
 
     QVERIFY(w.window().isVisible());
     QVERIFY(!w.model().ended());

@@ -15,6 +15,7 @@ int main(int argc, char* argv[]) {
   int failures = gui_test::runLayoutTests(argc, argv);
   failures += gui_test::runBindingTests(argc, argv);
   failures += gui_test::runLifecycleTests(argc, argv, watchdog);
+  failures += gui_test::runQtTextsTests(argc, argv);
   failures += gui_test::runReadingOrderTests(argc, argv);
   return failures == 0 ? 0 : 1;
 }
