@@ -27,7 +27,7 @@ declare -A options=(
   [lenient_conversion]="-dict=$root/fuzz/conversions.dict -max_len=256"
   [number_round_trip]="-max_len=64"
   [utf_round_trip]="-max_len=1024"
-  [scenario_script]="-max_len=4096"
+  [scenario_script]="-dict=$root/fuzz/scenario.dict -max_len=4096"
 )
 
 failed=()

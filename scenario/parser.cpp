@@ -72,12 +72,16 @@ class LineParser {
     if (verb == "click") return Click{controlOf(Kind::CommandButton, "click")};
     if (verb == "change") {
       const ControlId bar = controlOf(Kind::VScrollBar, "change");
-      return Change{bar, barValue(bar)};
+      const std::int16_t value = barValue(bar);
+      return Change{bar, value, via()};
     }
     if (verb == "scroll") {
       const ControlId bar = controlOf(Kind::VScrollBar, "scroll");
       return Scroll{bar, barValue(bar)};
     }
+    if (verb == "clipboard") return parseClipboard();
+    if (verb == "paste") return Paste{controlOf(Kind::TextBox, "paste")};
+    if (verb == "middle") return MiddleClick{controlOf(Kind::TextBox, "middle")};
     if (verb == "expect") return parseExpect();
     if (verb == "error") return ExpectError{nonZero(integer("error", INT32_MIN, INT32_MAX))};
     if (verb == "fail") return parseFail();
@@ -98,6 +102,22 @@ class LineParser {
                       kindName(kind));
     }
     return ExpectShown{id, text("expect " + subject)};
+  }
+
+  Step parseClipboard() {
+    const Token& t = take("a quoted text or \"empty\" after clipboard");
+    if (t.kind == Token::Kind::Text) return SetClipboard{t.text};
+    if (t.word == "empty") return SetClipboard{std::nullopt};
+    throw LineError("clipboard needs a quoted text or \"empty\", not \"" + t.word + "\"");
+  }
+
+  // Arrows unless the line ends in "trough".
+  Via via() {
+    if (next_ == tokens_.size()) return Via::Arrows;
+    const std::string w = word("arrows or trough");
+    if (w == "arrows") return Via::Arrows;
+    if (w == "trough") return Via::Trough;
+    throw LineError("a change is made by \"arrows\" or \"trough\", not \"" + w + "\"");
   }
 
   Step parseFail() {

@@ -22,7 +22,12 @@ class Run {
     for (const Command& c : script) {
       line_ = c.line;
       if (isAction(c.step)) claimErrors(c.line);
-      std::visit([this](const auto& step) { perform(step); }, c.step);
+      try {
+        std::visit([this](const auto& step) { perform(step); }, c.step);
+      } catch (const CannotPerform& e) {
+        note(std::string(e.what()) + "; the rest of the file is not run");
+        break;
+      }
       if (isAction(c.step)) collectErrors();
     }
     claimErrors(0);
@@ -41,10 +46,13 @@ class Run {
       return note("change " + name + " " + std::to_string(s.value) +
                   " does not move the bar: " + name + " already stands at " + std::to_string(at));
     }
-    driver_.change(s.bar, s.value);
+    driver_.change(s.bar, s.value, s.via);
   }
 
   void perform(const Scroll& s) { driver_.scroll(s.bar, s.value); }
+  void perform(const SetClipboard& s) { driver_.setClipboard(s.text); }
+  void perform(const Paste& s) { driver_.paste(s.box); }
+  void perform(const MiddleClick& s) { driver_.middleClick(s.box); }
 
   void perform(const ExpectShown& s) {
     const std::u16string actual = driver_.shown(s.control);
@@ -100,6 +108,7 @@ class Run {
 
   void collectErrors() {
     for (core::RunError& e : driver_.takeErrors()) pending_.push_back(std::move(e));
+    for (std::string& held : driver_.takeUnreleased()) note(std::move(held));
   }
 
   void mismatch(std::string_view subject, const std::string& expected, const std::string& actual) {

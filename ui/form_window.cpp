@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QWindow>
 #include <algorithm>
 #include <utility>
@@ -103,8 +104,10 @@ void Form1Window::bind(const core::ControlRecord& record) {
               [this, id] { raiseEvent(id, Event::Click); });
       break;
     case Kind::TextBox:
-      onBoxEdited(widget, this,
-                  [this, id](std::u16string text) { model().userSetText(id, std::move(text)); });
+      onBoxEdited(widget, this, [this, id](std::u16string text) {
+        const QScopedValueRollback<std::optional<ControlId>> editing(editedBox_, id);
+        model().userSetText(id, std::move(text));
+      });
       break;
     case Kind::HScrollBar:
     case Kind::VScrollBar: {
@@ -142,11 +145,12 @@ void Form1Window::raiseEvent(ControlId id, Event event) {
   emit eventRaised(id, event);
 }
 
+// The box that the user is editing already shows what the model is given.
 void Form1Window::propertyChanged(ControlId id) {
   QWidget* widget = control(id);
   switch (model().kind(id)) {
     case Kind::TextBox:
-      showBoxText(widget, model().text(id));
+      if (editedBox_ != id) showBoxText(widget, model().text(id));
       break;
     case Kind::Label:
       static_cast<QLabel*>(widget)->setText(qtText(model().text(id)));

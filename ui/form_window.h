@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <array>
+#include <optional>
 
 #include "core/controls.h"
 #include "core/event_table.h"
@@ -56,6 +57,7 @@ class Form1Window : public QWidget, private core::FormObserver, private core::Er
   core::ErrorReporter* reporter_;
   PrintedSurface printed_;
   std::array<QWidget*, core::kControlCount> controls_{};
+  std::optional<core::ControlId> editedBox_;  // while the user's edit reaches the model
   bool watchingExposure_ = false;
 };
 

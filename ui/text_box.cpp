@@ -3,8 +3,12 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTextOption>
 #include <limits>
 
@@ -52,6 +56,22 @@ class LineBox : public QLineEdit {
       return;
     }
     QLineEdit::keyPressEvent(event);
+  }
+
+  // A neighbour that overlaps the box by a pixel (as Command7 does Text1)
+  // has that strip of the box repainted whenever it repaints itself. Qt's
+  // line edit lays out and draws its whole text for any repaint, which for
+  // a long text costs as much as a key press; where the repaint misses the
+  // text area, the frame is all there is to draw.
+  void paintEvent(QPaintEvent* event) override {
+    QStyleOptionFrame panel;
+    initStyleOption(&panel);
+    const QRect text = style()
+                           ->subElementRect(QStyle::SE_LineEditContents, &panel, this)
+                           .marginsRemoved(textMargins());
+    if (event->region().intersects(text)) return QLineEdit::paintEvent(event);
+    QPainter painter(this);
+    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
   }
 
  private:
@@ -104,13 +124,16 @@ QWidget* createTextBox(const core::ControlRecord& record, QWidget* parent) {
   return box;
 }
 
+// A box relays out its whole text on every change, which for a long text
+// costs far more than comparing: a write of what it shows is left out.
 void showBoxText(QWidget* box, const std::u16string& text) {
-  if (boxText(box) == text) return;
   const QSignalBlocker quiet(box);
   if (auto* line = qobject_cast<QLineEdit*>(box)) {
-    line->setText(qtText(text));
+    if (QStringView(line->text()) != QStringView(text.data(), std::ssize(text))) {
+      line->setText(qtText(text));
+    }
   } else if (auto* lines = qobject_cast<QPlainTextEdit*>(box)) {
-    lines->setPlainText(toEditorLines(text));
+    if (boxText(box) != text) lines->setPlainText(toEditorLines(text));
   }
 }
 

@@ -55,12 +55,14 @@ ui::ScrollBar& barOf(const ui::Form1Window& window, core::ControlId bar) {
   return *static_cast<ui::ScrollBar*>(window.control(bar));
 }
 
-void clickArrowsTo(ui::ScrollBar& bar, std::int16_t value) {
+void clickTo(ui::ScrollBar& bar, std::int16_t value, Part part) {
+  const bool arrows = part == Part::Arrows;
   for (int budget = moveBudget(bar); bar.value() != value && budget > 0; --budget) {
     const bool up = value > bar.value();
-    const QRect arrow =
-        bar.partRect(up ? QStyle::SC_ScrollBarAddLine : QStyle::SC_ScrollBarSubLine);
-    QTest::mouseClick(&bar, Qt::LeftButton, Qt::NoModifier, arrow.center());
+    const QStyle::SubControl target =
+        arrows ? (up ? QStyle::SC_ScrollBarAddLine : QStyle::SC_ScrollBarSubLine)
+               : (up ? QStyle::SC_ScrollBarAddPage : QStyle::SC_ScrollBarSubPage);
+    QTest::mouseClick(&bar, Qt::LeftButton, Qt::NoModifier, bar.partRect(target).center());
   }
 }
 

@@ -13,8 +13,11 @@ namespace scenario {
 
 ui::ScrollBar& barOf(const ui::Form1Window& window, core::ControlId bar);
 
-// Arrow clicks, one step each, until the bar stands at `value`.
-void clickArrowsTo(ui::ScrollBar& bar, std::int16_t value);
+enum class Part { Arrows, Trough };
+
+// Clicks on an arrow or in the trough, one step each, until the bar stands
+// at `value`.
+void clickTo(ui::ScrollBar& bar, std::int16_t value, Part part);
 
 // Presses the thumb, moves it through every value up to `value` and lets go.
 void dragThumbTo(ui::ScrollBar& bar, std::int16_t value);

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "scenario/window/bar_input.h"
+#include "scenario/window/text_input.h"
 #include "scenario/window_driver.h"
 #include "ui/application.h"
 #include "ui/scroll_bar.h"
@@ -21,10 +22,6 @@ namespace {
 // How often an action looks for an error box while it runs.
 constexpr int kWatchMilliseconds = 5;
 
-QString qtText(const std::u16string& text) {
-  return QString::fromStdU16String(text);
-}
-
 // The error box says "... رقم N" on its first line and the message below.
 core::RunError readErrorBox(const QMessageBox& box) {
   static const QRegularExpression number(QStringLiteral("رقم\\s*(-?\\d+)"));
@@ -35,22 +32,18 @@ core::RunError readErrorBox(const QMessageBox& box) {
   return {m.hasMatch() ? m.captured(1).toInt() : 0, message.toStdString(), 0};
 }
 
-// QTest knows key codes for ASCII only; an Arabic letter arrives as a key
-// press that carries the letter as its text, as an Arabic keyboard sends it.
-void typeText(QWidget* widget, const QString& text) {
-  for (const QChar c : text) {
-    if (c.unicode() >= 0x20 && c.unicode() < 0x7F) {
-      QTest::keyClick(widget, static_cast<char>(c.unicode()));
-    } else {
-      QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
-  }
-}
-
 }  // namespace
 
 WindowDriver::WindowDriver(std::shared_ptr<QApplication> app)
     : app_(std::move(app)), window_(std::make_unique<ui::Form1Window>()) {
+  putOnClipboard(clipboard_);
+  QObject::connect(window_.get(), &ui::Form1Window::eventRaised, window_.get(),
+                   [this](core::ControlId control, core::Event event) {
+                     const core::FormModel& m = window_->model();
+                     std::string held =
+                         unreleasedAfter(m.formRefCount(), m.liveControlRefs(), control, event);
+                     if (!held.empty()) unreleased_.push_back(std::move(held));
+                   });
   window_->show();
   [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(window_.get());
 }
@@ -75,16 +68,7 @@ void WindowDriver::dismissErrorBox() {
 }
 
 void WindowDriver::type(core::ControlId box, const std::u16string& text) {
-  QWidget* widget = window_->control(box);
-  act([&] {
-    widget->setFocus(Qt::OtherFocusReason);
-    QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
-    if (text.empty()) {
-      QTest::keyClick(widget, Qt::Key_Delete);
-    } else {
-      typeText(widget, qtText(text));
-    }
-  });
+  act([&] { enterText(window_->control(box), text, clipboard_); });
 }
 
 // Command7 begins left of the client area: the user clicks what is visible.
@@ -95,12 +79,27 @@ void WindowDriver::click(core::ControlId button) {
   act([&] { QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, at); });
 }
 
-void WindowDriver::change(core::ControlId bar, std::int16_t value) {
-  act([&] { clickArrowsTo(barOf(*window_, bar), value); });
+void WindowDriver::change(core::ControlId bar, std::int16_t value, Via via) {
+  act([&] {
+    clickTo(barOf(*window_, bar), value, via == Via::Trough ? Part::Trough : Part::Arrows);
+  });
 }
 
 void WindowDriver::scroll(core::ControlId bar, std::int16_t value) {
   act([&] { dragThumbTo(barOf(*window_, bar), value); });
+}
+
+void WindowDriver::setClipboard(const std::optional<std::u16string>& text) {
+  clipboard_ = text;
+  putOnClipboard(text);
+}
+
+void WindowDriver::paste(core::ControlId box) {
+  act([&] { pasteAtEnd(window_->control(box), clipboard_); });
+}
+
+void WindowDriver::middleClick(core::ControlId box) {
+  act([&] { middleClickInto(window_->control(box)); });
 }
 
 std::u16string WindowDriver::shown(core::ControlId control) {
@@ -118,12 +117,20 @@ int WindowDriver::printedCount() {
   return window_->model().printCount();
 }
 
+int WindowDriver::printPosition() {
+  return window_->model().printPosition();
+}
+
 bool WindowDriver::ended() {
   return window_->model().ended() && !window_->isVisible();
 }
 
 std::vector<core::RunError> WindowDriver::takeErrors() {
   return std::exchange(errors_, {});
+}
+
+std::vector<std::string> WindowDriver::takeUnreleased() {
+  return std::exchange(unreleased_, {});
 }
 
 bool WindowDriver::failNext(core::ControlId control, core::Op op, core::Status status) {
@@ -136,6 +143,15 @@ bool WindowDriver::saveScreenshot(const std::string& path) {
 }
 
 namespace {
+
+// The offscreen platform says so each time a window asks for what it cannot
+// do (raise itself, size hints for a window manager); nothing is wrong.
+QtMessageHandler qtHandler = nullptr;
+
+void quietOffscreen(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (message.startsWith(QLatin1String("This plugin does not support"))) return;
+  if (qtHandler) qtHandler(type, context, message);
+}
 
 // Everything Qt needs to outlive: the arguments and the application.
 struct QtSession {
@@ -151,6 +167,7 @@ DriverFactory windowDriverFactory() {
   auto session = std::make_shared<std::shared_ptr<QtSession>>();
   return [session]() -> std::unique_ptr<Driver> {
     if (!*session) {
+      qtHandler = qInstallMessageHandler(quietOffscreen);
       *session = std::make_shared<QtSession>();
       ui::setUpApplication();
     }

@@ -104,6 +104,34 @@ class BindingTest : public QObject {
     QCOMPARE(w_->model().printCount(), 0);
   }
 
+  // The model's copy of an edit does not come back to the box, which would
+  // move the cursor to the end and drop the undo history.
+  void anEditInsideABoxKeepsItsCursorAndUndo_data() { addRows({C::Text1, C::Text6, C::Text7}); }
+  void anEditInsideABoxKeepsItsCursorAndUndo() {
+    const C box = fetchControl();
+    QWidget* widget = w_->widget(box);
+    auto* line = qobject_cast<QLineEdit*>(widget);
+    auto* lines = qobject_cast<QPlainTextEdit*>(widget);
+    const auto cursor = [&] {
+      return line ? line->cursorPosition() : lines->textCursor().position();
+    };
+    widget->setFocus();
+    QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(widget, QStringLiteral("1985"));
+    if (line) {
+      line->setCursorPosition(1);
+    } else {
+      QTextCursor at = lines->textCursor();
+      at.setPosition(1);
+      lines->setTextCursor(at);
+    }
+    QTest::keyClick(widget, '0');
+    QCOMPARE(w_->model().text(box), u"10985");
+    QCOMPARE(cursor(), 2);
+    QTest::keyClick(widget, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(w_->model().text(box), u"1985");
+  }
+
   void aBoxTakesTextBeyondTheDefaultLimit() {
     const std::u16string longText(40000, u'7');
     auto* edit = w_->as<QLineEdit>(C::Text8);

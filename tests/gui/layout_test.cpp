@@ -126,6 +126,20 @@ class LayoutTest : public QObject {
     QCOMPARE(w_->widget(C::HScroll1)->geometry(), QRect(0, 96, 497, 25));
   }
 
+  // Command7 repaints the strip of Text1 that it overlaps; that strip is
+  // drawn as a whole repaint of the box draws it.
+  void aBoxRepaintedAlongItsEdgeLooksAsWhenRepaintedWhole() {
+    QWidget* box = w_->widget(C::Text1);
+    box->setFocus();
+    const QImage whole = box->grab().toImage();
+    QImage strip(whole.size(), whole.format());
+    strip.fill(Qt::black);
+    box->render(&strip, QPoint(), QRegion(0, 0, 2, box->height()));
+    for (int y = 0; y < box->height(); ++y) {
+      for (int x = 0; x < 2; ++x) QCOMPARE(strip.pixel(x, y), whole.pixel(x, y));
+    }
+  }
+
   void controlsShowTheirRecordedColours_data() { addControlRows(); }
   void controlsShowTheirRecordedColours() {
     const core::ControlRecord& r = recordOf(fetchControl());

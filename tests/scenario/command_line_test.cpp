@@ -90,13 +90,18 @@ class ScreenshotDriver final : public Driver {
   explicit ScreenshotDriver(std::vector<std::string>& saved) : saved_(saved) {}
   void type(core::ControlId b, const std::u16string& t) override { form_.type(b, t); }
   void click(core::ControlId b) override { form_.click(b); }
-  void change(core::ControlId b, std::int16_t v) override { form_.change(b, v); }
+  void change(core::ControlId b, std::int16_t v, Via via) override { form_.change(b, v, via); }
   void scroll(core::ControlId b, std::int16_t v) override { form_.scroll(b, v); }
+  void setClipboard(const std::optional<std::u16string>& t) override { form_.setClipboard(t); }
+  void paste(core::ControlId b) override { form_.paste(b); }
+  void middleClick(core::ControlId b) override { form_.middleClick(b); }
   std::u16string shown(core::ControlId c) override { return form_.shown(c); }
   std::int16_t value(core::ControlId b) override { return form_.value(b); }
   int printedCount() override { return form_.printedCount(); }
+  int printPosition() override { return form_.printPosition(); }
   bool ended() override { return form_.ended(); }
   std::vector<core::RunError> takeErrors() override { return form_.takeErrors(); }
+  std::vector<std::string> takeUnreleased() override { return form_.takeUnreleased(); }
   bool failNext(core::ControlId, core::Op, core::Status) override { return false; }
   bool saveScreenshot(const std::string& path) override {
     saved_.push_back(path);

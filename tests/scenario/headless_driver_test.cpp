@@ -37,7 +37,7 @@ TEST(HeadlessDriver, DragWritesEveryValuePassedThenOnceMoreOnLettingGo) {
   } cases[] = {
       {"down", 1983, {u" 1981", u" 1982", u" 1983", u" 1983"}},
       {"up", 1978, {u" 1979", u" 1978", u" 1978"}},
-      {"back to where it stood", 1980, {u" 1980", u" 1980"}},
+      {"let go where it was taken", 1980, {}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -50,15 +50,32 @@ TEST(HeadlessDriver, DragWritesEveryValuePassedThenOnceMoreOnLettingGo) {
   }
 }
 
-TEST(HeadlessDriver, ChangeWritesOnceAndTypingRunsNothing) {
+TEST(HeadlessDriver, EachClickOfAChangeWritesItsStepAndTypingRunsNothing) {
   HeadlessDriver d;
   BoxWatch watch(d.form().model(), ControlId::Text5);
-  d.change(ControlId::VScroll2, 3);
-  EXPECT_EQ(watch.writes, Writes{u" 3"});
+  d.change(ControlId::VScroll2, 7, Via::Arrows);
+  d.change(ControlId::VScroll2, 8, Via::Trough);
+  EXPECT_EQ(watch.writes, (Writes{u" 9", u" 8", u" 7", u" 8"}));
+  watch.writes.clear();
+  d.change(ControlId::VScroll2, 3, Via::Arrows);
+  EXPECT_EQ(watch.writes.back(), u" 3");
 
   d.type(ControlId::Text5, u"11");
   EXPECT_EQ(d.shown(ControlId::Text5), u"11");
   EXPECT_EQ(d.value(ControlId::VScroll2), 3);
+}
+
+TEST(HeadlessDriver, APasteAppendsTheClipboardAndAMiddleClickChangesNothing) {
+  HeadlessDriver d;
+  d.type(ControlId::Text1, u"19");
+  d.paste(ControlId::Text1);
+  d.setClipboard(u"85");
+  d.paste(ControlId::Text1);
+  d.middleClick(ControlId::Text1);
+  EXPECT_EQ(d.shown(ControlId::Text1), u"1985");
+  d.setClipboard(std::nullopt);
+  d.paste(ControlId::Text1);
+  EXPECT_EQ(d.shown(ControlId::Text1), u"1985");
 }
 
 TEST(HeadlessDriver, ErrorsAreHandedOverOnceEach) {

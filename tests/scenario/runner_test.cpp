@@ -20,13 +20,21 @@ class FakeDriver final : public Driver {
     act("type", box), texts[box] = text;
   }
   void click(ControlId button) override { act("click", button); }
-  void change(ControlId bar, std::int16_t v) override { act("change", bar), values[bar] = v; }
+  void change(ControlId bar, std::int16_t v, Via) override { act("change", bar), values[bar] = v; }
   void scroll(ControlId bar, std::int16_t v) override { act("scroll", bar), values[bar] = v; }
+  void setClipboard(const std::optional<std::u16string>&) override {}
+  void paste(ControlId box) override {
+    if (refusePaste) throw CannotPerform("cannot paste");
+    act("paste", box);
+  }
+  void middleClick(ControlId box) override { act("middle", box); }
   std::u16string shown(ControlId id) override { return texts[id]; }
   std::int16_t value(ControlId bar) override { return values.contains(bar) ? values[bar] : 1; }
   int printedCount() override { return printed; }
+  int printPosition() override { return printed; }
   bool ended() override { return isEnded; }
   std::vector<core::RunError> takeErrors() override { return std::exchange(reported, {}); }
+  std::vector<std::string> takeUnreleased() override { return std::exchange(held, {}); }
   bool failNext(ControlId, core::Op, core::Status) override { return canFail; }
 
   std::vector<std::string> actions;
@@ -36,6 +44,8 @@ class FakeDriver final : public Driver {
   int printed = 0;
   bool isEnded = false;
   bool canFail = true;
+  bool refusePaste = false;
+  std::vector<std::string> held;
 
  private:
   void act(const char* verb, ControlId id) {
@@ -73,9 +83,26 @@ TEST(Runner, ExpectationsCompareWhatTheProgramShows) {
 
 TEST(Runner, ActionsReachTheDriverInOrder) {
   FakeDriver d;
-  run("type Text1 \"1980\"\nclick Command7\nchange VScroll2 12\nscroll scroll 5\n", d);
+  run("type Text1 \"1980\"\nclick Command7\nchange VScroll2 12 trough\nscroll scroll 5\n"
+      "clipboard \"7\"\npaste Text2\nmiddle Text3\n",
+      d);
   EXPECT_EQ(d.actions, (std::vector<std::string>{"type Text1", "click Command7", "change VScroll2",
-                                                 "scroll scroll"}));
+                                                 "scroll scroll", "paste Text2", "middle Text3"}));
+}
+
+TEST(Runner, AnActionTheDriverCannotPerformEndsTheFileAtItsLine) {
+  FakeDriver d;
+  d.refusePaste = true;
+  EXPECT_EQ(run("click Command7\npaste Text1\nclick Command19\n", d),
+            Findings{"2: cannot paste; the rest of the file is not run"});
+  EXPECT_EQ(d.actions, std::vector<std::string>{"click Command7"});
+}
+
+TEST(Runner, ReferencesHeldAfterAnEventAreFindingsAtTheAction) {
+  FakeDriver d;
+  d.held = {"after Click of Command7 the form holds 2 references"};
+  EXPECT_EQ(run("click Command7\nclick Command7\n", d),
+            Findings{"1: after Click of Command7 the form holds 2 references"});
 }
 
 TEST(Runner, EachReportedErrorMustBeClaimedByAnErrorLine) {
