@@ -5,6 +5,8 @@
 #include <QExposeEvent>
 #include <QFile>
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
@@ -71,8 +73,12 @@ void Form1Window::setUpForm() {
   setAttribute(Qt::WA_QuitOnClose);
   setWindowTitle(QString::fromUtf8(form.caption));
   // The program links the icon in as a resource; the window tests do not.
-  if (const QString icon = QStringLiteral(":/icons/umrak.png"); QFile::exists(icon)) {
-    setWindowIcon(QIcon(icon));
+  // Read as PNG and nothing else, so that Qt loads no image plugin to guess
+  // its format.
+  if (const QString path = QStringLiteral(":/icons/umrak.png"); QFile::exists(path)) {
+    QImageReader icon(path, "png");
+    icon.setAutoDetectImageFormat(false);
+    setWindowIcon(QIcon(QPixmap::fromImage(icon.read())));
   }
   setLayoutDirection(directionOf(form.rightToLeft));
   setFont(fontOf(form.font));
