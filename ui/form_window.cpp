@@ -6,10 +6,10 @@
 #include <QFile>
 #include <QIcon>
 #include <QImageReader>
-#include <QPixmap>
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QScopedValueRollback>
 #include <QWindow>
 #include <algorithm>
