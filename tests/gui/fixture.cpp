@@ -2,6 +2,7 @@
 
 #include <QTest>
 
+#include "ui/form/credit.h"
 #include "ui/form/form_description.h"
 
 namespace gui_test {
@@ -26,6 +27,29 @@ C boxOf(C bar) {
     default:
       return C::Text5;
   }
+}
+
+bool inked(const QImage& image, const QRegion& region) {
+  const QColor form(255, 128, 128);
+  for (const QRect& area : region) {
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+      for (int x = area.left(); x <= area.right(); ++x) {
+        if (image.pixelColor(x, y) != form) return true;
+      }
+    }
+  }
+  return false;
+}
+
+TwoPrintedLines printTwoLines(WindowUnderTest& w) {
+  QTest::mouseClick(w.widget(C::Command13), Qt::LeftButton);
+  QTest::mouseClick(w.widget(C::Command13), Qt::LeftButton);
+  const std::u16string credit(form::kCreditLine);
+  const QRect first = w.window().printedSurface().lineRect({0, credit});
+  TwoPrintedLines lines{first, first, w.window().printedSurface().lineRect({1, credit})};
+  lines.firstLeft.setRight(first.center().x());
+  lines.firstRight.setLeft(first.center().x() + 1);
+  return lines;
 }
 
 void ignoreOffscreenWarning(const char* message) {

@@ -51,6 +51,18 @@ class WindowUnderTest {
   std::vector<Raised> raised_;
 };
 
+// True where `region` of `image` shows anything but the form's own colour.
+bool inked(const QImage& image, const QRegion& region);
+
+// Prints the credit line twice; the first line split into its left and right
+// halves, and the second line, on the form's surface.
+struct TwoPrintedLines {
+  QRect firstLeft;
+  QRect firstRight;
+  QRect second;
+};
+TwoPrintedLines printTwoLines(WindowUnderTest& w);
+
 // Qt warns on the offscreen platform about what it cannot do there.
 void ignoreOffscreenWarning(const char* message);
 

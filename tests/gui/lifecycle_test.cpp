@@ -19,17 +19,6 @@ namespace {
 
 using C = core::ControlId;
 
-const QColor kFormColour(255, 128, 128);
-
-bool inked(const QImage& surface, const QRect& area) {
-  for (int y = area.top(); y <= area.bottom(); ++y) {
-    for (int x = area.left(); x <= area.right(); ++x) {
-      if (surface.pixelColor(x, y) != kFormColour) return true;
-    }
-  }
-  return false;
-}
-
 // Rows of the surface's top-right corner that hold printed text, one flag per
 // line of the form's font.
 std::vector<bool> printedRows(const QImage& surface, int lineHeight, int rows) {
@@ -196,22 +185,14 @@ class LifecycleTest : public QObject {
   // is gone, its right half and the second line stay.
   void uncoveringPartOfALineErasesOnlyThatPart() {
     WindowUnderTest w;
-    QTest::mouseClick(w.widget(C::Command13), Qt::LeftButton);
-    QTest::mouseClick(w.widget(C::Command13), Qt::LeftButton);
-    const std::u16string credit(form::kCreditLine);
-    const QRect first = w.window().printedSurface().lineRect({0, credit});
-    const QRect second = w.window().printedSurface().lineRect({1, credit});
-    QRect left = first;
-    left.setRight(first.center().x());
-    QRect right = first;
-    right.setLeft(first.center().x() + 1);
+    const TwoPrintedLines lines = printTwoLines(w);
     QTest::qWait(20);
-    QExposeEvent uncovered{QRegion(left)};
+    QExposeEvent uncovered{QRegion(lines.firstLeft)};
     QCoreApplication::sendEvent(w.window().windowHandle(), &uncovered);
     const QImage surface = w.surface();
-    QVERIFY(!inked(surface, left));
-    QVERIFY(inked(surface, right));
-    QVERIFY(inked(surface, second));
+    QVERIFY(!inked(surface, lines.firstLeft));
+    QVERIFY(inked(surface, lines.firstRight));
+    QVERIFY(inked(surface, lines.second));
     QCOMPARE(w.model().printPosition(), 2);
   }
 

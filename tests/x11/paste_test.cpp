@@ -12,8 +12,7 @@
 #include <memory>
 
 #include "tests/gui/fixture.h"
-#include "tests/gui/modal_watchdog.h"
-#include "ui/application.h"
+#include "tests/x11/x11_tests.h"
 #include "ui/form_style.h"
 
 namespace gui_test {
@@ -157,16 +156,11 @@ class PasteTest : public QObject {
   }
 };
 
-}  // namespace gui_test
-
-int main(int argc, char* argv[]) {
-  ui::prepareQt();
-  QApplication app(argc, argv);
-  ui::setUpApplication();
-  gui_test::ModalWatchdog watchdog;
-  watchdog.start();
-  gui_test::PasteTest test;
+int runPasteTests(int argc, char** argv) {
+  PasteTest test;
   return QTest::qExec(&test, argc, argv);
 }
+
+}  // namespace gui_test
 
 #include "paste_test.moc"

@@ -11,8 +11,7 @@
 #include <string_view>
 
 #include "tests/gui/fixture.h"
-#include "tests/gui/modal_watchdog.h"
-#include "ui/application.h"
+#include "tests/x11/x11_tests.h"
 #include "ui/form/credit.h"
 
 namespace gui_test {
@@ -57,18 +56,6 @@ QRegion bare(const QWidget& form, const QRect& area) {
   return region;
 }
 
-bool inked(const QImage& image, const QRegion& region) {
-  const QColor form(255, 128, 128);
-  for (const QRect& area : region) {
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-      for (int x = area.left(); x <= area.right(); ++x) {
-        if (image.pixelColor(x, y) != form) return true;
-      }
-    }
-  }
-  return false;
-}
-
 }  // namespace
 
 class WindowSystemTest : public QObject {
@@ -86,16 +73,8 @@ class WindowSystemTest : public QObject {
   // line and the line below stay on the screen.
   void uncoveringHalfALineWipesOnlyThatHalf() {
     WindowUnderTest w;
-    QTest::mouseClick(w.widget(C::Command13), Qt::LeftButton);
-    QTest::mouseClick(w.widget(C::Command13), Qt::LeftButton);
-    const std::u16string credit(form::kCreditLine);
-    const QRect first = w.window().printedSurface().lineRect({0, credit});
-    const QRect second = w.window().printedSurface().lineRect({1, credit});
-    QRect left = first;
-    left.setRight(first.center().x());
-    QRect right = first;
-    right.setLeft(first.center().x() + 1);
-
+    const TwoPrintedLines lines = printTwoLines(w);
+    const QRect left = lines.firstLeft;
     QWidget cover(nullptr, Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint);
     cover.setGeometry(QRect(w.window().mapToGlobal(left.topLeft()), left.size()));
     cover.show();
@@ -111,22 +90,17 @@ class WindowSystemTest : public QObject {
                               .convertToFormat(QImage::Format_RGB32);
     const QWidget& form = w.window();
     QVERIFY(!inked(screen, bare(form, left)));
-    QVERIFY(inked(screen, bare(form, right)));
-    QVERIFY(inked(screen, bare(form, second)));
+    QVERIFY(inked(screen, bare(form, lines.firstRight)));
+    QVERIFY(inked(screen, bare(form, lines.second)));
     QCOMPARE(w.model().printPosition(), 2);
   }
 };
 
-}  // namespace gui_test
-
-int main(int argc, char* argv[]) {
-  ui::prepareQt();
-  QApplication app(argc, argv);
-  ui::setUpApplication();
-  gui_test::ModalWatchdog watchdog;
-  watchdog.start();
-  gui_test::WindowSystemTest test;
+int runWindowSystemTests(int argc, char** argv) {
+  WindowSystemTest test;
   return QTest::qExec(&test, argc, argv);
 }
+
+}  // namespace gui_test
 
 #include "window_system_test.moc"
