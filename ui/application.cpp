@@ -6,8 +6,10 @@
 #include <QProxyStyle>
 #include <QTranslator>
 
+#include "ui/accessible_interfaces.h"
 #include "ui/form/form_description.h"
 #include "ui/form_style.h"
+#include "ui/menu_entries.h"
 
 namespace ui {
 
@@ -29,7 +31,10 @@ class ProgramStyle : public QProxyStyle {
 
   void polish(QWidget* widget) override {
     QProxyStyle::polish(widget);
-    if (qobject_cast<QMenu*>(widget)) widget->setLayoutDirection(Qt::RightToLeft);
+    if (auto* menu = qobject_cast<QMenu*>(widget)) {
+      menu->setLayoutDirection(Qt::RightToLeft);
+      separateShortcuts(menu);
+    }
   }
 };
 
@@ -72,6 +77,7 @@ void setUpApplication(const QString& style) {
   // font; no other face needs loading.
   QApplication::setFont(fontOf(form::form1Description().form.font));
   speakArabic();
+  installAccessibleInterfaces();
 }
 
 }  // namespace ui

@@ -2,6 +2,7 @@
 
 #include "ui/accessible_names.h"
 #include "ui/command_button.h"
+#include "ui/context_menu_key.h"
 #include "ui/form_label.h"
 #include "ui/form_style.h"
 #include "ui/frame_strip.h"
@@ -82,6 +83,11 @@ QWidget* createWidget(const core::ControlRecord& record, QWidget* parent) {
   return nullptr;
 }
 
+// Boxes and bars are the controls with a context menu.
+bool hasContextMenu(core::Kind kind) {
+  return kind == Kind::TextBox || kind == Kind::HScrollBar || kind == Kind::VScrollBar;
+}
+
 }  // namespace
 
 bool takesFocus(core::Kind kind) {
@@ -95,8 +101,9 @@ QWidget* createControl(const core::ControlRecord& record, QWidget* parent) {
   widget->setFont(fontOf(record.font));
   widget->setLayoutDirection(directionOf(record.rightToLeft));
   widget->setFocusPolicy(takesFocus(record.kind) ? Qt::StrongFocus : Qt::NoFocus);
-  if (const QString role = accessibleRoleName(record.id); !role.isEmpty()) {
-    widget->setAccessibleName(role);
+  if (hasContextMenu(record.kind)) new ContextMenuKey(widget);
+  if (const QString name = spokenName(record.id, {}); !name.isEmpty()) {
+    widget->setAccessibleName(name);
   }
   return widget;
 }

@@ -16,6 +16,7 @@
 #include <utility>
 #include <vector>
 
+#include "ui/accessible_names.h"
 #include "ui/control_factory.h"
 #include "ui/error_box.h"
 #include "ui/form_style.h"
@@ -53,7 +54,8 @@ PrintedSurface printedSurfaceOf(const core::FormRecord& form, const QPalette& sy
 Form1Window::Form1Window(core::ErrorReporter* reporter)
     : form_(*this),
       reporter_(reporter),
-      printed_(printedSurfaceOf(model().description().form, palette())) {
+      printed_(printedSurfaceOf(model().description().form, palette())),
+      announcer_(this) {
   setUpForm();
   createControls();
   orderTabs();
@@ -146,20 +148,35 @@ void Form1Window::orderTabs() {
   if (!stops.empty()) control(stops.front()->id)->setFocus();
 }
 
+// A click's results appear away from the focus, which stays on the button;
+// they are announced once the click is done, an error box included.
 void Form1Window::raiseEvent(ControlId id, Event event) {
+  if (event != Event::Click) {
+    form_.raise(id, event);
+    emit eventRaised(id, event);
+    return;
+  }
+  clickWrote_.emplace();
+  clickPrinted_.clear();
   form_.raise(id, event);
+  const std::vector<ControlId> wrote = *std::exchange(clickWrote_, std::nullopt);
+  announcer_.announce(announcementOf(wrote, model(), std::exchange(clickPrinted_, {})));
   emit eventRaised(id, event);
 }
 
 // The box that the user is editing already shows what the model is given.
 void Form1Window::propertyChanged(ControlId id) {
   QWidget* widget = control(id);
+  if (clickWrote_) clickWrote_->push_back(id);
   switch (model().kind(id)) {
     case Kind::TextBox:
       if (editedBox_ != id) showBoxText(widget, model().text(id));
       break;
     case Kind::Label:
       static_cast<QLabel*>(widget)->setText(qtText(model().text(id)));
+      if (const QString name = spokenName(id, model().text(id)); !name.isEmpty()) {
+        widget->setAccessibleName(name);
+      }
       break;
     case Kind::HScrollBar:
     case Kind::VScrollBar:
@@ -172,6 +189,7 @@ void Form1Window::propertyChanged(ControlId id) {
 }
 
 void Form1Window::printed(const core::PrintedLine& line) {
+  if (clickWrote_) clickPrinted_.push_back(line.text);
   update(printed_.print(line, size(), devicePixelRatioF()));
 }
 

@@ -3,10 +3,13 @@
 #include <QWidget>
 #include <array>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "core/controls.h"
 #include "core/event_table.h"
 #include "core/form_model.h"
+#include "ui/announcer.h"
 #include "ui/form/form1.h"
 #include "ui/printed_surface.h"
 
@@ -58,6 +61,10 @@ class Form1Window : public QWidget, private core::FormObserver, private core::Er
   PrintedSurface printed_;
   std::array<QWidget*, core::kControlCount> controls_{};
   std::optional<core::ControlId> editedBox_;  // while the user's edit reaches the model
+  Announcer announcer_;
+  // What the click being delivered has written and printed, to be announced.
+  std::optional<std::vector<core::ControlId>> clickWrote_;
+  std::vector<std::u16string> clickPrinted_;
   bool watchingExposure_ = false;
 };
 

@@ -1,18 +1,13 @@
 #include "ui/text_box.h"
 
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
-#include <QPaintEvent>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
-#include <QStyle>
-#include <QStyleOptionFrame>
 #include <QTextOption>
-#include <limits>
 
 #include "ui/form_style.h"
+#include "ui/line_box.h"
 
 namespace ui {
 
@@ -26,62 +21,6 @@ QString toEditorLines(const std::u16string& text) {
 std::u16string fromEditorLines(QString text) {
   return modelText(text.replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
 }
-
-bool isDirectionKey(int key) {
-  return key == Qt::Key_Direction_L || key == Qt::Key_Direction_R;
-}
-
-// A one-line box that reads in its own layout direction, whatever its text.
-// Qt's line edit takes its reading order from the first strong letter of its
-// text and changes it only on the direction keys (which Windows sends for
-// Ctrl with the left or the right Shift). The box gives itself the key of its
-// own direction whenever that changes, and ignores the user's, so that the
-// record decides; cursor keys and selection follow the same reading order.
-class LineBox : public QLineEdit {
- public:
-  explicit LineBox(QWidget* parent) : QLineEdit(parent) {
-    setMaxLength(std::numeric_limits<int>::max());
-    followLayoutDirection();
-  }
-
- protected:
-  void changeEvent(QEvent* event) override {
-    QLineEdit::changeEvent(event);
-    if (event->type() == QEvent::LayoutDirectionChange) followLayoutDirection();
-  }
-
-  void keyPressEvent(QKeyEvent* event) override {
-    if (isDirectionKey(event->key())) {
-      event->accept();
-      return;
-    }
-    QLineEdit::keyPressEvent(event);
-  }
-
-  // A neighbour that overlaps the box by a pixel (as Command7 does Text1)
-  // has that strip of the box repainted whenever it repaints itself. Qt's
-  // line edit lays out and draws its whole text for any repaint, which for
-  // a long text costs as much as a key press; where the repaint misses the
-  // text area, the frame is all there is to draw.
-  void paintEvent(QPaintEvent* event) override {
-    QStyleOptionFrame panel;
-    initStyleOption(&panel);
-    const QRect text = style()
-                           ->subElementRect(QStyle::SE_LineEditContents, &panel, this)
-                           .marginsRemoved(textMargins());
-    if (event->region().intersects(text)) return QLineEdit::paintEvent(event);
-    QPainter painter(this);
-    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
-  }
-
- private:
-  void followLayoutDirection() {
-    const bool rightToLeft = layoutDirection() == Qt::RightToLeft;
-    QKeyEvent key(QEvent::KeyPress, rightToLeft ? Qt::Key_Direction_R : Qt::Key_Direction_L,
-                  Qt::NoModifier);
-    QLineEdit::keyPressEvent(&key);
-  }
-};
 
 // The notes box is plain text: a paste, a middle click or a drop inserts the
 // data's text and nothing else. Qt's own insertion reads the first of the

@@ -10,5 +10,6 @@ int runBindingTests(int argc, char** argv);
 int runLifecycleTests(int argc, char** argv, ModalWatchdog& watchdog);
 int runQtTextsTests(int argc, char** argv);
 int runReadingOrderTests(int argc, char** argv);
+int runAccessibilityTests(int argc, char** argv);
 
 }  // namespace gui_test

@@ -17,5 +17,6 @@ int main(int argc, char* argv[]) {
   failures += gui_test::runLifecycleTests(argc, argv, watchdog);
   failures += gui_test::runQtTextsTests(argc, argv);
   failures += gui_test::runReadingOrderTests(argc, argv);
+  failures += gui_test::runAccessibilityTests(argc, argv);
   return failures == 0 ? 0 : 1;
 }

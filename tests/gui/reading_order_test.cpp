@@ -11,6 +11,7 @@
 
 #include "tests/gui/fixture.h"
 #include "tests/gui/gui_tests.h"
+#include "ui/accessible_names.h"
 #include "ui/form/form_description.h"
 
 namespace gui_test {
@@ -105,6 +106,11 @@ class ReadingOrderTest : public QObject {
 
   // Puts `text` where the control shows it, the way it gets there in use,
   // and returns what the control then draws, without its border or cursor.
+  // A month button is heard by the month it sets, whatever it shows.
+  bool namedForItsJob(C id) const {
+    return w_->model().kind(id) == Kind::CommandButton && !ui::spokenName(id, {}).isEmpty();
+  }
+
   Drawing drawn(C id, const QString& text) {
     QWidget* widget = w_->widget(id);
     QWidget* surface = widget;
@@ -168,11 +174,17 @@ class ReadingOrderTest : public QObject {
       QVERIFY2(minusSide(d.image, minus, d.ink, d.ground) == (marked ? Side::Right : Side::Left),
                qPrintable(text));
       // Only the drawing follows the mark: the control holds the text as
-      // typed or written, and a screen reader hears exactly that.
+      // typed or written, and a screen reader hears exactly that (a result
+      // after its role; a month button by the month it sets).
       const bool box = w_->model().kind(id) == Kind::TextBox;
       const QAccessible::Text field = box ? QAccessible::Value : QAccessible::Name;
-      QCOMPARE(QAccessible::queryAccessibleInterface(widget)->text(field), text);
-      if (box) QCOMPARE(w_->model().text(id), text.toStdU16String());
+      const QString heard = QAccessible::queryAccessibleInterface(widget)->text(field);
+      if (box) {
+        QCOMPARE(heard, text);
+        QCOMPARE(w_->model().text(id), text.toStdU16String());
+      } else if (!namedForItsJob(id)) {
+        QVERIFY2(heard == text || heard.endsWith(QStringLiteral(": ") + text), qPrintable(heard));
+      }
     }
   }
 

@@ -1,0 +1,35 @@
+#include "ui/accessible_interfaces.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+
+#include "ui/accessible_line_box.h"
+#include "ui/announcer.h"
+#include "ui/form_window.h"
+#include "ui/line_box.h"
+
+namespace ui {
+
+namespace {
+
+// Qt asks for the object's own class first, then for each base class.
+QAccessibleInterface* interfaceFor(const QString& className, QObject* object) {
+  if (className == QLatin1String(LineBox::staticMetaObject.className())) {
+    return new AccessibleLineBox(static_cast<LineBox*>(object));
+  }
+  if (className == QLatin1String(Form1Window::staticMetaObject.className())) {
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+  }
+  if (className == QLatin1String(Notice::staticMetaObject.className())) {
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+void installAccessibleInterfaces() {
+  QAccessible::installFactory(&interfaceFor);
+}
+
+}  // namespace ui
