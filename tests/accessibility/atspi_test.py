@@ -1,0 +1,178 @@
+#!/usr/bin/python3
+"""The program's accessible tree as a screen reader reads it over AT-SPI:
+roles, names, texts with their attribute runs, values, and the events that a
+click on "أدخال" raises. The program runs on a private desktop.
+
+    atspi_test.py PROGRAM [--wm WINDOW_MANAGER] [unittest options]
+"""
+
+import argparse
+import os
+import sys
+import time
+import unittest
+
+from desktop import Desktop, wait_for
+
+ARGS = None
+Atspi = None
+GLib = None
+
+
+def connect(desktop):
+    """libatspi talks to the bus of the desktop it first meets."""
+    global Atspi, GLib
+    os.environ.update(DISPLAY=desktop.env["DISPLAY"],
+                      DBUS_SESSION_BUS_ADDRESS=desktop.env["DBUS_SESSION_BUS_ADDRESS"])
+    import gi
+    gi.require_version("Atspi", "2.0")
+    from gi.repository import Atspi as atspi, GLib as glib
+    Atspi, GLib = atspi, glib
+    Atspi.init()
+    # A question that gets no answer fails in 5 s, not in D-Bus's 25.
+    Atspi.set_timeout(5000, 5000)
+
+
+def the_window():
+    root = Atspi.get_desktop(0)
+    for i in range(root.get_child_count()):
+        app = root.get_child_at_index(i)
+        if app and app.get_name() == "umrak" and app.get_child_count():
+            return app.get_child_at_index(0)
+    return None
+
+
+def children(window):
+    return [window.get_child_at_index(i) for i in range(window.get_child_count())]
+
+
+def named(window, name, role=None):
+    return [c for c in children(window)
+            if c.get_name() == name and (role is None or c.get_role_name() == role)]
+
+
+def pump(seconds):
+    end = time.monotonic() + seconds
+    context = GLib.MainContext.default()
+    while time.monotonic() < end:
+        while context.pending():
+            context.iteration(False)
+        time.sleep(0.02)
+
+
+class AtspiTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.desktop = Desktop(wm=ARGS.wm)
+        connect(cls.desktop)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.desktop.close()
+
+    def setUp(self):
+        self.desktop.start(ARGS.program)
+        self.window = wait_for(the_window, 30, "the program on the accessibility bus")
+
+    def tearDown(self):
+        self.desktop.stop()
+
+    def box(self, name):
+        found = named(self.window, name, "text")
+        self.assertEqual(len(found), 1, name)
+        return found[0]
+
+    def test_the_form_is_a_frame_with_its_title(self):
+        self.assertEqual(self.window.get_role_name(), "frame")
+        self.assertEqual(self.window.get_name(), "برنامج قزوبان")
+
+    def test_controls_are_named_for_what_they_do(self):
+        for name, role in [("سنة الميلاد", "text"), ("ملاحظة 1", "text"),
+                           ("سنة الميلاد", "scroll bar"), ("شهر الميلاد 6", "push button"),
+                           ("شهر الميلاد 12", "push button"), ("أدخال", "push button"),
+                           ("عدد السنوات", "label"), ("الأيام بعد التعديل", "label"),
+                           ("أدخل تاريخ ميلادك هنا", "label")]:
+            with self.subTest(name=name, role=role):
+                self.assertEqual(len(named(self.window, name, role)), 1)
+
+    def test_a_box_reads_its_whole_text_in_one_run(self):
+        long = "7" * 3000
+        for name, text in [("سنة الميلاد", "198"), ("سنة الميلاد", "١٩٨٥ سنة"),
+                           ("سنة الميلاد", ""), ("شهر الميلاد", "7"),
+                           ("تاريخ اليوم: السنة", long), ("ملاحظة 2", "2002")]:
+            with self.subTest(box=name, text=text[:12]):
+                box = self.box(name)
+                Atspi.EditableText.set_text_contents(box, text)
+                wait_for(lambda: Atspi.Text.get_text(box, 0, -1) == text, 5, "the new text")
+                end = len(text)
+                for offset in (0, end // 2, end):
+                    run = Atspi.Text.get_attribute_run(box, offset, False)
+                    self.assertEqual((run.start_offset, run.end_offset), (0, end))
+                for boundary in (Atspi.TextBoundaryType.CHAR, Atspi.TextBoundaryType.WORD_START,
+                                 Atspi.TextBoundaryType.SENTENCE_START):
+                    at = Atspi.Text.get_text_at_offset(box, end, boundary)
+                    self.assertEqual((at.content, at.start_offset, at.end_offset), ("", end, end))
+
+    def test_the_notes_box_runs_cover_its_text(self):
+        box = self.box("ملاحظة 1")
+        end = Atspi.Text.get_character_count(box)
+        offset = 0
+        while offset < end:
+            run = Atspi.Text.get_attribute_run(box, offset, False)
+            self.assertEqual(run.start_offset, offset)
+            self.assertGreater(run.end_offset, offset)
+            offset = run.end_offset
+        at = Atspi.Text.get_text_at_offset(box, end, Atspi.TextBoundaryType.WORD_START)
+        self.assertEqual(at.content, "")
+
+    def test_a_bar_tells_its_value_and_range(self):
+        for name, value, low, high in [("سنة الميلاد", 1980, 1920, 2003),
+                                       ("تاريخ اليوم: الشهر", 10, 1, 12)]:
+            with self.subTest(bar=name):
+                bar = named(self.window, name, "scroll bar")[0]
+                self.assertEqual((Atspi.Value.get_current_value(bar),
+                                  Atspi.Value.get_minimum_value(bar),
+                                  Atspi.Value.get_maximum_value(bar)), (value, low, high))
+
+    def test_a_click_on_enter_is_announced_once_and_names_the_results(self):
+        announced, renamed = [], []
+
+        def heard(event):
+            if event.type == "object:announcement":
+                announced.append(event.any_data)
+            elif event.type.startswith("object:state-changed:showing") and event.detail1 \
+                    and event.source.get_role_name() == "notification":
+                announced.append(event.source.get_name())
+            elif event.type == "object:property-change:accessible-name":
+                renamed.append(event.source.get_name())
+
+        listener = Atspi.EventListener.new(heard)
+        for kind in ("object:announcement", "object:state-changed:showing",
+                     "object:property-change:accessible-name"):
+            listener.register(kind)
+        for name, text in [("يوم الميلاد", "20"), ("شهر الميلاد", "7")]:
+            Atspi.EditableText.set_text_contents(self.box(name), text)
+        pump(0.5)
+        enter = named(self.window, "أدخال", "push button")[0]
+        Atspi.Action.do_action(enter, 0)
+        pump(2)
+        for kind in ("object:announcement", "object:state-changed:showing",
+                     "object:property-change:accessible-name"):
+            listener.deregister(kind)
+        self.assertEqual(announced, ["عدد السنوات: 1804، عدد الشهور: 3، عدد الأيام: -20"])
+        for result in ("عدد السنوات: 1804", "عدد الأيام: -20", "عدد الشهور: 3"):
+            self.assertIn(result, renamed)
+            self.assertEqual(len(named(self.window, result, "label")), 1)
+
+
+def main():
+    global ARGS
+    parser = argparse.ArgumentParser()
+    parser.add_argument("program")
+    parser.add_argument("--wm", default="openbox")
+    ARGS, rest = parser.parse_known_args()
+    unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)
+
+
+if __name__ == "__main__":
+    main()

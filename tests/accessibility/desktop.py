@@ -1,0 +1,201 @@
+"""A private desktop for the accessibility tests.
+
+An Xvfb display, a session bus with the AT-SPI accessibility bus on it, a
+window manager and, when asked, the Orca screen reader, with the program
+started on them as a user's session would start it. Everything runs under a
+temporary home and is ended when the desktop closes.
+"""
+
+import os
+import re
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+# Orca writes its debug log in blocks; the tests read it while Orca runs.
+_LINE_BUFFERED_ORCA = """
+import builtins, runpy, sys
+log = sys.argv[1]
+_open = builtins.open
+def _open_line_buffered(file, mode="r", *args, **kwargs):
+    if file == log and "w" in mode and not args and "buffering" not in kwargs:
+        kwargs["buffering"] = 1
+    return _open(file, mode, *args, **kwargs)
+builtins.open = _open_line_buffered
+sys.argv = ["orca", "--debug-file=" + log]
+runpy.run_path("/usr/bin/orca", run_name="__main__")
+"""
+
+_ENTRY = re.compile(r"^\d\d:\d\d:\d\d\.\d+ - ", re.MULTILINE)
+# An utterance, then the voice it is spoken in.
+_UTTERANCE = re.compile(r"^SPEECH OUTPUT: '(.*)' ?\{.*\}\s*$", re.DOTALL)
+
+
+class DesktopError(RuntimeError):
+    pass
+
+
+def wait_for(condition, timeout, what):
+    """Polls `condition` until it returns something true, which it returns."""
+    end = time.monotonic() + timeout
+    while True:
+        result = condition()
+        if result:
+            return result
+        if time.monotonic() > end:
+            raise DesktopError("timed out after %.0f s waiting for %s" % (timeout, what))
+        time.sleep(0.05)
+
+
+class Desktop:
+    def __init__(self, wm="openbox", orca=False, timeout=60):
+        self.timeout = timeout
+        self.home = tempfile.mkdtemp(prefix="umrak-desktop-")
+        self._processes = []
+        self.program = None
+        self.orca_log = os.path.join(self.home, "orca.log")
+        try:
+            self._start(wm, orca)
+        except BaseException:
+            self.close()
+            raise
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        self.close()
+
+    # --- the session -------------------------------------------------------
+
+    def _start(self, wm, orca):
+        env = {k: v for k, v in os.environ.items()
+               if k not in ("DISPLAY", "WAYLAND_DISPLAY", "XAUTHORITY", "AT_SPI_BUS_ADDRESS",
+                            "DBUS_SESSION_BUS_ADDRESS", "SESSION_MANAGER", "QT_QPA_PLATFORM")}
+        env.update(HOME=self.home, XDG_RUNTIME_DIR=self.home,
+                   XDG_CONFIG_HOME=os.path.join(self.home, "config"),
+                   XDG_DATA_HOME=os.path.join(self.home, "data"),
+                   XDG_CACHE_HOME=os.path.join(self.home, "cache"),
+                   GSETTINGS_BACKEND="memory", LANG="C.UTF-8")
+        self.env = env
+        env["DISPLAY"] = ":" + self._spawn_reporting(
+            ["Xvfb", "-displayfd", "{fd}", "-screen", "0", "1024x768x24", "-nolisten", "tcp"])
+        env["DBUS_SESSION_BUS_ADDRESS"] = self._spawn_reporting(
+            ["dbus-daemon", "--session", "--nofork", "--print-address={fd}"])
+        # Activates the accessibility bus and says that a screen reader runs.
+        subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus",
+                        "/org/a11y/bus", "org.freedesktop.DBus.Properties.Set",
+                        "string:org.a11y.Status", "string:IsEnabled", "variant:boolean:true"],
+                       env=env, check=True, stdout=subprocess.DEVNULL, timeout=self.timeout)
+        if wm:
+            self._spawn([wm])
+            wait_for(self._wm_running, self.timeout, "the window manager " + wm)
+        if orca:
+            self._spawn([sys.executable, "-c", _LINE_BUFFERED_ORCA, self.orca_log])
+            wait_for(lambda: "Screen reader on." in self.speech(), self.timeout * 2,
+                     "Orca to start")
+
+    def _spawn(self, argv, **kwargs):
+        with open(os.path.join(self.home, os.path.basename(argv[0]) + ".log"), "ab") as log:
+            process = subprocess.Popen(argv, env=self.env, stdin=subprocess.DEVNULL, stdout=log,
+                                       stderr=subprocess.STDOUT, start_new_session=True, **kwargs)
+        self._processes.append(process)
+        return process
+
+    # A server that tells its address on a pipe once it listens.
+    def _spawn_reporting(self, argv):
+        read, write = os.pipe()
+        self._spawn([a.replace("{fd}", str(write)) for a in argv], pass_fds=(write,))
+        os.close(write)
+        data = b""
+        with os.fdopen(read, "rb") as pipe:
+            while not data.endswith(b"\n"):
+                chunk = pipe.read1(4096)
+                if not chunk:
+                    raise DesktopError("%s did not start; see %s" % (argv[0], self.home))
+                data += chunk
+        return data.decode().strip()
+
+    def _wm_running(self):
+        out = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env,
+                             capture_output=True, text=True).stdout
+        return "window id" in out
+
+    def close(self):
+        for process in reversed(self._processes):
+            try:
+                os.killpg(process.pid, signal.SIGTERM)
+            except ProcessLookupError:
+                pass
+        for process in self._processes:
+            try:
+                process.wait(5)
+            except subprocess.TimeoutExpired:
+                os.killpg(process.pid, signal.SIGKILL)
+                process.wait()
+        self._processes = []
+        if os.environ.get("UMRAK_KEEP_DESKTOP"):
+            print("desktop kept in", self.home, file=sys.stderr)
+        else:
+            shutil.rmtree(self.home, ignore_errors=True)
+
+    # --- the program -------------------------------------------------------
+
+    def start(self, program):
+        """Starts the program as a session would, with Qt's bridge to the
+        accessibility bus, and waits for its window."""
+        self.stop()
+        env = dict(self.env, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+        with open(os.path.join(self.home, "umrak.log"), "ab") as log:
+            self.program = subprocess.Popen([program], env=env, stdin=subprocess.DEVNULL,
+                                            stdout=log, stderr=subprocess.STDOUT,
+                                            start_new_session=True)
+        wait_for(lambda: self._window() or self._check_running(), self.timeout,
+                 "the program's window")
+
+    def stop(self):
+        if self.program and self.program.poll() is None:
+            self.program.terminate()
+            self.program.wait(10)
+        self.program = None
+
+    def _check_running(self):
+        if self.program.poll() is not None:
+            raise DesktopError("the program ended with status %s" % self.program.returncode)
+        return None
+
+    def _window(self):
+        result = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid",
+                                 str(self.program.pid)], env=self.env, capture_output=True,
+                                text=True)
+        return result.stdout.split()
+
+    def keys(self, *keys):
+        """Presses keys as the user does, into whatever has the focus."""
+        subprocess.run(["xdotool", "key", "--delay", "60", *keys], env=self.env, check=True)
+
+    def type(self, text):
+        subprocess.run(["xdotool", "type", "--delay", "60", text], env=self.env, check=True)
+
+    def active_window_pid(self):
+        result = subprocess.run(["xdotool", "getactivewindow", "getwindowpid"], env=self.env,
+                                capture_output=True, text=True)
+        return int(result.stdout) if result.returncode == 0 and result.stdout.strip() else None
+
+    # --- what Orca says ----------------------------------------------------
+
+    def speech(self):
+        """Every utterance Orca has spoken, in order."""
+        try:
+            with open(self.orca_log, encoding="utf-8", errors="replace") as log:
+                entries = _ENTRY.split(log.read())
+        except FileNotFoundError:
+            return []
+        said = []
+        for entry in entries:
+            if spoken := _UTTERANCE.match(entry):
+                said.append(spoken.group(1))
+        return said

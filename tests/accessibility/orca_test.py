@@ -1,0 +1,124 @@
+#!/usr/bin/python3
+"""What the Orca screen reader says of the program, used with the keyboard
+alone: at start, through the whole tab cycle, for the worked example and for
+an error box. Orca runs on a private desktop and logs what it speaks.
+
+    orca_test.py PROGRAM [--wm WINDOW_MANAGER] [unittest options]
+"""
+
+import argparse
+import sys
+import time
+import unittest
+
+from desktop import Desktop, DesktopError, wait_for
+from tab_cycle import TAB_CYCLE, stop
+
+ARGS = None
+
+
+def heard_whole(utterances, text):
+    """Whether a box's text was spoken whole: Orca says it alone, or with
+    its selection."""
+    return any(u.rstrip(".").removesuffix(" selected") == text for u in utterances)
+
+
+class OrcaTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.desktop = Desktop(wm=ARGS.wm, orca=True)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.desktop.close()
+
+    def setUp(self):
+        self.start = self.mark = len(self.desktop.speech())
+        self.desktop.start(ARGS.program)
+        self.said_until(lambda said: any("سنة الميلاد" in u for u in said), "the first box")
+
+    def tearDown(self):
+        self.desktop.stop()
+
+    def said_since(self, mark):
+        return self.desktop.speech()[mark:]
+
+    # Waits until what Orca said since the last step satisfies `heard`.
+    def said_until(self, heard, what, timeout=15):
+        try:
+            wait_for(lambda: heard(self.said_since(self.mark)), timeout, what)
+        except DesktopError:
+            self.fail("Orca did not say %s; it said %r" % (what, self.said_since(self.mark)))
+        said = self.said_since(self.mark)
+        self.mark += len(said)
+        return said
+
+    def press(self, *keys):
+        self.mark = len(self.desktop.speech())
+        self.desktop.keys(*keys)
+
+    def tab_to(self, frm, to):
+        steps = stop(to) - stop(frm)
+        self.press(*(["Tab"] * steps if steps > 0 else ["shift+Tab"] * -steps))
+        self.said_until(lambda said: any(to in u for u in said), to)
+
+    def announced_once(self, message):
+        said = self.said_until(lambda said: any(message in u for u in said), message)
+        time.sleep(1)
+        said += self.said_since(self.mark)
+        self.assertEqual(sum(message in u for u in said), 1, said)
+
+    def test_the_window_is_heard_at_start_with_the_first_box_whole(self):
+        self.mark = self.start
+        said = self.said_until(lambda said: heard_whole(said, "198"), "198")
+        self.assertTrue(any("برنامج قزوبان" in u for u in said), said)
+
+    def test_a_tab_cycle_names_every_stop_and_reads_each_box_whole(self):
+        for name, text in TAB_CYCLE[1:] + TAB_CYCLE[:1]:
+            with self.subTest(stop=name):
+                self.press("Tab")
+                self.said_until(lambda said: any(name in u for u in said) and
+                                (not text or heard_whole(said, text)), name)
+
+    def test_the_worked_example_is_heard_with_its_meaning(self):
+        self.press("ctrl+a")
+        self.desktop.type("1985")
+        self.tab_to("سنة الميلاد", "شهر الميلاد")
+        self.desktop.type("7")
+        self.tab_to("شهر الميلاد", "يوم الميلاد")
+        self.desktop.type("20")
+        self.tab_to("يوم الميلاد", "تاريخ اليوم: اليوم")
+        self.desktop.type("15")
+        self.tab_to("تاريخ اليوم: اليوم", "أدخال")
+        self.press("space")
+        self.announced_once("عدد السنوات: 17، عدد الشهور: 3، عدد الأيام: -5")
+        self.tab_to("أدخال", "تعديل فى حاله الأيام أذا كان الشهر الحالى 31يوم")
+        self.press("space")
+        self.announced_once(
+            "السنوات بعد التعديل: 16، الشهور بعد التعديل: 15، الأيام بعد التعديل: 26")
+        self.tab_to("تعديل فى حاله الأيام أذا كان الشهر الحالى 31يوم", "أضغط لتعرف بورجك")
+        self.press("space")
+        self.announced_once("البرج: انت من برج السرطان")
+
+    def test_the_error_box_is_heard_and_the_focus_comes_back(self):
+        self.tab_to("سنة الميلاد", "أدخال")
+        self.press("space")
+        self.said_until(lambda said: any("خطأ في وقت التشغيل رقم 13" in u for u in said),
+                        "the error")
+        self.press("Return")
+        self.said_until(lambda said: any("أدخال" in u for u in said) and
+                        any("عدد السنوات: 1804" in u for u in said),
+                        "the years written before the error, and the button again")
+
+
+def main():
+    global ARGS
+    parser = argparse.ArgumentParser()
+    parser.add_argument("program")
+    parser.add_argument("--wm", default="openbox")
+    ARGS, rest = parser.parse_known_args()
+    unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)
+
+
+if __name__ == "__main__":
+    main()
