@@ -4,6 +4,7 @@
 #include "core/conversions.h"
 #include "core/run_error.h"
 #include "core/utf.h"
+#include "fuzz/c_library_reading.h"
 #include "fuzz/fuzz_check.h"
 
 namespace {
@@ -33,6 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       fuzz::fail("strict raised an error other than 13 or 6", text);
     double ignored = 0;
     if (!lenientOverflows(text, ignored)) fuzz::fail("strict overflows, lenient does not", text);
+    fuzz::compareWithCLibrary(text, std::nullopt, fuzz::Span::Whole);
     return 0;
   }
   if (!std::isfinite(strict))
@@ -42,5 +44,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   double lenient = 0;
   if (lenientOverflows(text, lenient)) fuzz::fail("strict reads a value, lenient overflows", text);
   if (lenient != strict) fuzz::fail("strict and lenient read different values", strict, text);
+  fuzz::compareWithCLibrary(text, strict, fuzz::Span::Whole);
   return 0;
 }

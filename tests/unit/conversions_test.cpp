@@ -109,6 +109,51 @@ TEST(BothConversions, ReadLongNumbersExactly) {
   }
 }
 
+// The decimal digits of m x 5^e, so that m x 2^-e is exactly "<digits>e-<e>".
+std::string digitsOf(std::uint64_t m, int e) {
+  std::string digits = std::to_string(m);
+  for (int i = 0; i < e; ++i) {
+    int carry = 0;
+    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+      const int d = (*it - '0') * 5 + carry;
+      *it = static_cast<char>('0' + d % 10);
+      carry = d / 10;
+    }
+    if (carry != 0) digits.insert(digits.begin(), static_cast<char>('0' + carry));
+  }
+  return digits;
+}
+
+// Halfway points between two adjacent doubles, written out in full: 54, 752
+// and 768 significant digits, the last as many as any double needs. The exact
+// text is a tie and goes to the even neighbour; a 1 a thousand digits later,
+// or the last digit left off, decides it past every digit but the last.
+TEST(BothConversions, ReadTextsAtAHalfwayPointToTheLastDigit) {
+  struct Halfway {
+    std::uint64_t m;  // odd: the point is m x 2^-e
+    int e;
+    double below, above, tie;
+  };
+  const Halfway cases[] = {
+      {0x20000000000003, 53, 0x1.0000000000001p0, 0x1.0000000000002p0, 0x1.0000000000002p0},
+      {1, 1075, 0, 0x1p-1074, 0},
+      {3, 1075, 0x1p-1074, 0x1p-1073, 0x1p-1073},
+      {0x1FFFFFFFFFFFFF, 1075, 0x0.fffffffffffffp-1022, 0x1p-1022, 0x1p-1022}};
+  for (const Halfway& c : cases) {
+    const std::string digits = digitsOf(c.m, c.e);
+    const Reading readings[] = {
+        {digits + "e-" + std::to_string(c.e), c.tie},
+        {digits + zeros(999) + "1e-" + std::to_string(c.e + 1000), c.above},
+        {digits.substr(0, digits.size() - 1) + "e-" + std::to_string(c.e - 1), c.below}};
+    for (const Reading& r : readings) {
+      SCOPED_TRACE(std::to_string(digits.size()) + " digits: " + r.text.substr(0, 20) + "..." +
+                   r.text.substr(r.text.size() - 12));
+      EXPECT_EQ(core::strictConversion(utf8ToUtf16(r.text)), r.value);
+      EXPECT_EQ(core::lenientConversion(utf8ToUtf16(r.text)), r.value);
+    }
+  }
+}
+
 TEST(BothConversions, LongNumbersBeyondTheRangeOverflow) {
   for (const std::string& text : {"0." + zeros(100000) + "1e100310", "1" + zeros(100000) + "e-99690",
                                   "1e" + std::string(30, '9')}) {
