@@ -4,6 +4,7 @@ BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libxcb1-
   fonts-noto-ui-core qt6-translations-l10n)
 RUN_PACKAGES=(xvfb xauth)
 TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
-  desktop-file-utils appstream libxcb-damage0-dev)
+  desktop-file-utils appstream libxcb-damage0-dev
+  orca python3-gi gir1.2-atspi-2.0 at-spi2-core dbus xdotool x11-utils openbox)
 MATRIX_PACKAGES=(clang libclang-rt-14-dev dpkg-dev)
 PACKAGE_PACKAGES=(build-essential dpkg-dev debhelper lintian)

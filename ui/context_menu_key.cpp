@@ -1,8 +1,10 @@
 #include "ui/context_menu_key.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QTimer>
@@ -16,6 +18,14 @@ bool isShiftF10(const QEvent* event) {
   if (event->type() != QEvent::KeyPress) return false;
   const auto* key = static_cast<const QKeyEvent*>(event);
   return key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier;
+}
+
+// Qt gives the focus back to the control when its menu closes without
+// telling assistive technology, which then names the window and not where
+// the focus is.
+bool isFocusBackFromMenu(const QEvent* event) {
+  return event->type() == QEvent::FocusIn &&
+         static_cast<const QFocusEvent*>(event)->reason() == Qt::PopupFocusReason;
 }
 
 bool isKeyboardMenu(const QEvent* event) {
@@ -47,6 +57,11 @@ ContextMenuKey::ContextMenuKey(QWidget* control) : QObject(control) {
 // Shift+F10 opens the menu where the Menu key would: at the caret, or at the
 // control's corner where it has none.
 bool ContextMenuKey::eventFilter(QObject* watched, QEvent* event) {
+  if (isFocusBackFromMenu(event)) {
+    QAccessibleEvent focus(watched, QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
+    return false;
+  }
   if (isKeyboardMenu(event)) {
     enterOpenMenu(this);
     return false;

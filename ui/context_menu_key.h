@@ -11,7 +11,7 @@ namespace ui {
 // and Qt knows only the Menu key, which many keyboards lack. A menu opened
 // by either key starts on its first entry, so that the focus is in the menu
 // and a screen reader says where it is; a menu opened by the mouse starts on
-// none, as before.
+// none, as before. When the menu closes, the reader hears the control again.
 class ContextMenuKey : public QObject {
   Q_OBJECT
 

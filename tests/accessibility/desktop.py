@@ -157,10 +157,23 @@ class Desktop:
                  "the program's window")
 
     def stop(self):
-        if self.program and self.program.poll() is None:
-            self.program.terminate()
-            self.program.wait(10)
-        self.program = None
+        """Closes the window as the user does, with the window manager's
+        Alt+F4, and checks that the program ends cleanly: a sanitizer's
+        report ends it with another status."""
+        program, self.program = self.program, None
+        if not program or program.poll() is not None:
+            return
+        self.keys("alt+F4")
+        try:
+            status = program.wait(self.timeout)
+        except subprocess.TimeoutExpired:
+            program.kill()
+            program.wait()
+            raise DesktopError("the program did not end when its window was closed")
+        if status != 0:
+            with open(os.path.join(self.home, "umrak.log"), errors="replace") as log:
+                raise DesktopError("the program ended with status %d:\n%s"
+                                   % (status, log.read()[-4000:]))
 
     def _check_running(self):
         if self.program.poll() is not None:

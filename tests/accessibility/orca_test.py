@@ -100,6 +100,16 @@ class OrcaTest(unittest.TestCase):
         self.press("space")
         self.announced_once("البرج: انت من برج السرطان")
 
+    def test_a_context_menu_opens_from_the_keyboard_on_its_first_entry(self):
+        for key in ("shift+F10", "Menu"):
+            with self.subTest(key=key):
+                self.press(key)
+                said = self.said_until(lambda said: any("حدّد الكلّ" in u for u in said),
+                                       "the menu's first entry")
+                self.assertFalse(any("\t" in u for u in said), said)
+                self.press("Escape")
+                self.said_until(lambda said: any("سنة الميلاد" in u for u in said), "the box")
+
     def test_the_error_box_is_heard_and_the_focus_comes_back(self):
         self.tab_to("سنة الميلاد", "أدخال")
         self.press("space")
