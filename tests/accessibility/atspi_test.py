@@ -47,8 +47,10 @@ def children(window):
 
 
 def named(window, name, role=None):
+    """The window's children called `name`, with `role` (the name of an
+    Atspi.Role) when one is given."""
     return [c for c in children(window)
-            if c.get_name() == name and (role is None or c.get_role_name() == role)]
+            if c.get_name() == name and (role is None or c.get_role() == getattr(Atspi.Role, role))]
 
 
 def pump(seconds):
@@ -78,20 +80,20 @@ class AtspiTest(unittest.TestCase):
         self.desktop.stop()
 
     def box(self, name):
-        found = named(self.window, name, "text")
+        found = named(self.window, name, "TEXT")
         self.assertEqual(len(found), 1, name)
         return found[0]
 
     def test_the_form_is_a_frame_with_its_title(self):
-        self.assertEqual(self.window.get_role_name(), "frame")
+        self.assertEqual(self.window.get_role(), Atspi.Role.FRAME)
         self.assertEqual(self.window.get_name(), "برنامج قزوبان")
 
     def test_controls_are_named_for_what_they_do(self):
-        for name, role in [("سنة الميلاد", "text"), ("ملاحظة 1", "text"),
-                           ("سنة الميلاد", "scroll bar"), ("شهر الميلاد 6", "push button"),
-                           ("شهر الميلاد 12", "push button"), ("أدخال", "push button"),
-                           ("عدد السنوات", "label"), ("الأيام بعد التعديل", "label"),
-                           ("أدخل تاريخ ميلادك هنا", "label")]:
+        for name, role in [("سنة الميلاد", "TEXT"), ("ملاحظة 1", "TEXT"),
+                           ("سنة الميلاد", "SCROLL_BAR"), ("شهر الميلاد 6", "PUSH_BUTTON"),
+                           ("شهر الميلاد 12", "PUSH_BUTTON"), ("أدخال", "PUSH_BUTTON"),
+                           ("عدد السنوات", "LABEL"), ("الأيام بعد التعديل", "LABEL"),
+                           ("أدخل تاريخ ميلادك هنا", "LABEL")]:
             with self.subTest(name=name, role=role):
                 self.assertEqual(len(named(self.window, name, role)), 1)
 
@@ -129,7 +131,7 @@ class AtspiTest(unittest.TestCase):
         for name, value, low, high in [("سنة الميلاد", 1980, 1920, 2003),
                                        ("تاريخ اليوم: الشهر", 10, 1, 12)]:
             with self.subTest(bar=name):
-                bar = named(self.window, name, "scroll bar")[0]
+                bar = named(self.window, name, "SCROLL_BAR")[0]
                 self.assertEqual((Atspi.Value.get_current_value(bar),
                                   Atspi.Value.get_minimum_value(bar),
                                   Atspi.Value.get_maximum_value(bar)), (value, low, high))
@@ -141,7 +143,7 @@ class AtspiTest(unittest.TestCase):
             if event.type == "object:announcement":
                 announced.append(event.any_data)
             elif event.type.startswith("object:state-changed:showing") and event.detail1 \
-                    and event.source.get_role_name() == "notification":
+                    and event.source.get_role() == Atspi.Role.NOTIFICATION:
                 announced.append(event.source.get_name())
             elif event.type == "object:property-change:accessible-name":
                 renamed.append(event.source.get_name())
@@ -153,7 +155,7 @@ class AtspiTest(unittest.TestCase):
         for name, text in [("يوم الميلاد", "20"), ("شهر الميلاد", "7")]:
             Atspi.EditableText.set_text_contents(self.box(name), text)
         pump(0.5)
-        enter = named(self.window, "أدخال", "push button")[0]
+        enter = named(self.window, "أدخال", "PUSH_BUTTON")[0]
         Atspi.Action.do_action(enter, 0)
         pump(2)
         for kind in ("object:announcement", "object:state-changed:showing",
@@ -162,7 +164,7 @@ class AtspiTest(unittest.TestCase):
         self.assertEqual(announced, ["عدد السنوات: 1804، عدد الشهور: 3، عدد الأيام: -20"])
         for result in ("عدد السنوات: 1804", "عدد الأيام: -20", "عدد الشهور: 3"):
             self.assertIn(result, renamed)
-            self.assertEqual(len(named(self.window, result, "label")), 1)
+            self.assertEqual(len(named(self.window, result, "LABEL")), 1)
 
 
 def main():

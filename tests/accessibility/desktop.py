@@ -81,8 +81,7 @@ class Desktop:
                    XDG_CACHE_HOME=os.path.join(self.home, "cache"),
                    GSETTINGS_BACKEND="memory", LANG="C.UTF-8")
         self.env = env
-        env["DISPLAY"] = ":" + self._spawn_reporting(
-            ["Xvfb", "-displayfd", "{fd}", "-screen", "0", "1024x768x24", "-nolisten", "tcp"])
+        env["DISPLAY"] = self._start_x_server()
         env["DBUS_SESSION_BUS_ADDRESS"] = self._spawn_reporting(
             ["dbus-daemon", "--session", "--nofork", "--print-address={fd}"])
         # Activates the accessibility bus and says that a screen reader runs.
@@ -118,6 +117,23 @@ class Desktop:
                     raise DesktopError("%s did not start; see %s" % (argv[0], self.home))
                 data += chunk
         return data.decode().strip()
+
+    # Xvfb picks a free display by its lock file, which a server in another
+    # root (a chroot's tests beside the host's) does not see; their listening
+    # sockets it would share. A display taken meanwhile makes Xvfb give up.
+    def _start_x_server(self):
+        with open("/proc/net/unix") as sockets:
+            taken = set(re.findall(r"@/tmp/\.X11-unix/X(\d+)", sockets.read()))
+        for display in (str(n) for n in range(20, 200)):
+            if display in taken or os.path.exists("/tmp/.X%s-lock" % display):
+                continue
+            try:
+                return ":" + self._spawn_reporting(
+                    ["Xvfb", ":" + display, "-displayfd", "{fd}", "-screen", "0",
+                     "1024x768x24", "-nolisten", "tcp"])
+            except DesktopError:
+                continue
+        raise DesktopError("no free X display")
 
     def _wm_running(self):
         out = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env,

@@ -7,6 +7,7 @@ an error box. Orca runs on a private desktop and logs what it speaks.
 """
 
 import argparse
+import functools
 import sys
 import time
 import unittest
@@ -15,6 +16,27 @@ from desktop import Desktop, DesktopError, wait_for
 from tab_cycle import TAB_CYCLE, stop
 
 ARGS = None
+ATTEMPTS = 3
+
+
+def retried(test):
+    """Orca now and then takes an object that the program has just focused
+    for a defunct one and says nothing of it (seen with Orca 48); a test
+    that Orca fails that way runs again on a fresh start of the program, up
+    to ATTEMPTS times, and every failed attempt is reported."""
+    @functools.wraps(test)
+    def run(self):
+        for attempt in range(1, ATTEMPTS + 1):
+            try:
+                return test(self)
+            except AssertionError as failure:
+                if attempt == ATTEMPTS:
+                    raise
+                print("\n%s: attempt %d failed: %s" % (test.__name__, attempt, failure),
+                      file=sys.stderr)
+                self.tearDown()
+                self.setUp()
+    return run
 
 
 def heard_whole(utterances, text):
@@ -68,18 +90,20 @@ class OrcaTest(unittest.TestCase):
         said += self.said_since(self.mark)
         self.assertEqual(sum(message in u for u in said), 1, said)
 
+    @retried
     def test_the_window_is_heard_at_start_with_the_first_box_whole(self):
         self.mark = self.start
         said = self.said_until(lambda said: heard_whole(said, "198"), "198")
         self.assertTrue(any("برنامج قزوبان" in u for u in said), said)
 
+    @retried
     def test_a_tab_cycle_names_every_stop_and_reads_each_box_whole(self):
         for name, text in TAB_CYCLE[1:] + TAB_CYCLE[:1]:
-            with self.subTest(stop=name):
-                self.press("Tab")
-                self.said_until(lambda said: any(name in u for u in said) and
-                                (not text or heard_whole(said, text)), name)
+            self.press("Tab")
+            self.said_until(lambda said: any(name in u for u in said) and
+                            (not text or heard_whole(said, text)), "the stop " + name)
 
+    @retried
     def test_the_worked_example_is_heard_with_its_meaning(self):
         self.press("ctrl+a")
         self.desktop.type("1985")
@@ -100,16 +124,18 @@ class OrcaTest(unittest.TestCase):
         self.press("space")
         self.announced_once("البرج: انت من برج السرطان")
 
+    @retried
     def test_a_context_menu_opens_from_the_keyboard_on_its_first_entry(self):
         for key in ("shift+F10", "Menu"):
-            with self.subTest(key=key):
-                self.press(key)
-                said = self.said_until(lambda said: any("حدّد الكلّ" in u for u in said),
-                                       "the menu's first entry")
-                self.assertFalse(any("\t" in u for u in said), said)
-                self.press("Escape")
-                self.said_until(lambda said: any("سنة الميلاد" in u for u in said), "the box")
+            self.press(key)
+            said = self.said_until(lambda said: any("حدّد الكلّ" in u for u in said),
+                                   "the first entry of the menu that %s opens" % key)
+            self.assertFalse(any("\t" in u for u in said), said)
+            self.press("Escape")
+            self.said_until(lambda said: any("سنة الميلاد" in u for u in said),
+                            "the box after %s's menu" % key)
 
+    @retried
     def test_the_error_box_is_heard_and_the_focus_comes_back(self):
         self.tab_to("سنة الميلاد", "أدخال")
         self.press("space")
