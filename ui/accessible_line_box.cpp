@@ -33,10 +33,21 @@ struct Layout {
     layout.endLayout();
   }
   qreal x(int offset) const { return line.cursorToX(offset); }
+  int characterAt(qreal x) const { return line.xToCursor(x, QTextLine::CursorOnCharacter); }
 
   QTextLayout layout;
   QTextLine line;
 };
+
+// Qt tells where the caret is drawn, not where a character is; the box's
+// text laid out alike gives each character's place relative to the caret.
+Layout layoutOf(const LineBox& box) {
+  return Layout(box.text(), box.font(), box.layoutDirection());
+}
+
+qreal shiftOf(const LineBox& box, const Layout& layout) {
+  return box.caretRect().center().x() - layout.x(box.cursorPosition());
+}
 
 }  // namespace
 
@@ -147,13 +158,11 @@ int AccessibleLineBox::characterCount() const {
   return static_cast<int>(box()->text().size());
 }
 
-// Qt tells where the caret is drawn, not where a character is; the box's
-// text laid out alike gives each character's place relative to the caret.
 QRect AccessibleLineBox::characterRect(int offset) const {
   if (offset < 0 || offset >= characterCount()) return {};
-  const Layout layout(box()->text(), box()->font(), box()->layoutDirection());
+  const Layout layout = layoutOf(*box());
   const QRect caret = box()->caretRect();
-  const qreal shift = caret.center().x() - layout.x(cursorPosition());
+  const qreal shift = shiftOf(*box(), layout);
   const qreal from = layout.x(offset) + shift;
   const qreal to = layout.x(offset + 1) + shift;
   const QRect rect(QPoint(qRound(qMin(from, to)), caret.top()),
@@ -161,8 +170,13 @@ QRect AccessibleLineBox::characterRect(int offset) const {
   return rect.translated(box()->mapToGlobal(QPoint(0, 0)));
 }
 
+// The character under the point, where Qt would give the nearest place
+// between two characters.
 int AccessibleLineBox::offsetAtPoint(const QPoint& point) const {
-  return box()->cursorPositionAt(box()->mapFromGlobal(point));
+  const QPoint at = box()->mapFromGlobal(point);
+  if (!box()->rect().contains(at) || characterCount() == 0) return -1;
+  const Layout layout = layoutOf(*box());
+  return layout.characterAt(at.x() - shiftOf(*box(), layout));
 }
 
 void AccessibleLineBox::scrollToSubstring(int startIndex, int endIndex) {

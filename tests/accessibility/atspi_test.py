@@ -115,6 +115,19 @@ class AtspiTest(unittest.TestCase):
                     at = Atspi.Text.get_text_at_offset(box, end, boundary)
                     self.assertEqual((at.content, at.start_offset, at.end_offset), ("", end, end))
 
+    def test_a_character_is_found_where_it_is_drawn(self):
+        screen = Atspi.CoordType.SCREEN
+        for name in ("سنة الميلاد", "ملاحظة 2"):
+            box = self.box(name)
+            area = box.get_extents(screen)
+            for offset in range(3):
+                with self.subTest(box=name, offset=offset):
+                    r = Atspi.Text.get_character_extents(box, offset, screen)
+                    self.assertTrue(area.x <= r.x and r.x + r.width <= area.x + area.width)
+                    self.assertGreater(r.width, 0)
+                    centre = (r.x + r.width // 2, r.y + r.height // 2)
+                    self.assertEqual(Atspi.Text.get_offset_at_point(box, *centre, screen), offset)
+
     def test_the_notes_box_runs_cover_its_text(self):
         box = self.box("ملاحظة 1")
         end = Atspi.Text.get_character_count(box)
