@@ -2,6 +2,8 @@
 
 #include <QMessageBox>
 
+#include "ui/window_activation.h"
+
 namespace ui {
 
 QString errorBoxText(const core::RunError& error) {
@@ -14,6 +16,9 @@ void showErrorBox(QWidget* parent, const QString& title, const core::RunError& e
   QMessageBox box(QMessageBox::Critical, title, errorBoxText(error), QMessageBox::Ok, parent);
   box.setLayoutDirection(Qt::RightToLeft);
   box.exec();
+  // The focus goes back to where it was in the window below the box, which
+  // not every window manager activates again by itself.
+  if (parent) askForActivation(parent->window());
 }
 
 }  // namespace ui

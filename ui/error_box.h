@@ -12,7 +12,8 @@ namespace ui {
 // Arabic, right to left.
 QString errorBoxText(const core::RunError& error);
 
-// Shows the report in a modal message box and returns once it is dismissed.
+// Shows the report in a modal message box and returns once it is dismissed,
+// with the window below it active again.
 void showErrorBox(QWidget* parent, const QString& title, const core::RunError& error);
 
 }  // namespace ui

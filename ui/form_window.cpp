@@ -23,6 +23,7 @@
 #include "ui/scroll_bar.h"
 #include "ui/taskbar_entry.h"
 #include "ui/text_box.h"
+#include "ui/window_activation.h"
 
 namespace ui {
 
@@ -218,10 +219,13 @@ void Form1Window::resizeEvent(QResizeEvent* event) {
   printed_.clear();
 }
 
-// Qt sends the show event before it maps the window.
+// Qt sends the show event before it maps the window. The program's own show
+// asks for the focus, which the window gives to its first tab stop; a show
+// that the window system made (a restore) asks for nothing.
 void Form1Window::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   applyTaskbarEntry(this, model().description().form.showInTaskbar);
+  if (!event->spontaneous()) askForActivation(this);
   if (!watchingExposure_ && windowHandle()) {
     windowHandle()->installEventFilter(this);
     watchingExposure_ = true;

@@ -6,12 +6,11 @@
 #include <QApplication>
 #include <QScreen>
 #include <QTest>
-#include <cstdint>
 #include <cstdlib>
-#include <string_view>
 
 #include "tests/gui/fixture.h"
 #include "tests/x11/x11_tests.h"
+#include "tests/x11/x_server.h"
 #include "ui/form/credit.h"
 
 namespace gui_test {
@@ -19,19 +18,6 @@ namespace gui_test {
 namespace {
 
 using C = core::ControlId;
-
-xcb_connection_t* connection() {
-  return qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
-}
-
-xcb_atom_t atomOf(std::string_view name) {
-  const auto cookie =
-      xcb_intern_atom(connection(), 1, static_cast<std::uint16_t>(name.size()), name.data());
-  xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection(), cookie, nullptr);
-  const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-  std::free(reply);
-  return atom;
-}
 
 // The atoms of the window's _NET_WM_STATE, as the window manager reads them.
 QList<xcb_atom_t> windowStates(const QWidget& window) {
