@@ -5,11 +5,12 @@ class QWidget;
 namespace ui {
 
 // Asks the X11 window manager to make `window` the active window, once it is
-// mapped if it is not yet. Several window managers do not activate by
-// themselves a tool window without a taskbar entry: Openbox neither maps nor
-// gives back the focus to a window in the skip-taskbar state, and Metacity
-// does not focus a utility window on map. Elsewhere (Wayland, offscreen) the
-// compositor alone decides, and nothing is asked.
+// mapped if it is not yet. Not every window manager activates a tool window
+// without a taskbar entry by itself: Openbox focuses a window in the
+// skip-taskbar state neither when it is mapped nor when a window above it
+// closes, and Metacity does not focus a utility window when it is mapped.
+// Elsewhere (Wayland, offscreen) the compositor alone decides, and nothing
+// is asked.
 void askForActivation(QWidget* window);
 
 }  // namespace ui
