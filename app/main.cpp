@@ -6,6 +6,8 @@
 #include "ui/command_line.h"
 #include "ui/form_window.h"
 
+namespace umrak {
+
 namespace {
 
 QStringList argumentsOf(int argc, char* argv[]) {
@@ -31,9 +33,8 @@ std::optional<int> answer(const ui::CommandLine& line) {
   return std::nullopt;
 }
 
-}  // namespace
-
-int main(int argc, char* argv[]) {
+// The window starts with Qt's arguments in argv; ours are answered first.
+int runProgram(int argc, char* argv[]) {
   // Without arguments the start skips the parser altogether.
   ui::CommandLine line;
   if (argc > 1) {
@@ -48,4 +49,12 @@ int main(int argc, char* argv[]) {
   ui::Form1Window window;
   window.show();
   return app.exec();
+}
+
+}  // namespace
+
+}  // namespace umrak
+
+int main(int argc, char* argv[]) {
+  return umrak::runProgram(argc, argv);
 }

@@ -4,6 +4,8 @@
 #include "core/event_table.h"
 #include "ui/form/form1.h"
 
+namespace umrak {
+
 namespace {
 
 using core::ControlId;
@@ -36,3 +38,5 @@ void BM_Command7Click(benchmark::State& state) {
 BENCHMARK(BM_Command7Click);
 
 }  // namespace
+
+}  // namespace umrak

@@ -6,6 +6,8 @@
 
 #include "core/conversions.h"
 
+namespace umrak {
+
 namespace {
 
 // Short texts as the date boxes and result labels hold them.
@@ -74,3 +76,5 @@ void BM_IntegerText(benchmark::State& state) {
 BENCHMARK(BM_IntegerText)->Arg(5)->Arg(0);
 
 }  // namespace
+
+}  // namespace umrak

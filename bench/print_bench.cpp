@@ -17,6 +17,8 @@
 #include "ui/application.h"
 #include "ui/form_window.h"
 
+namespace umrak {
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -54,7 +56,7 @@ double median(std::vector<double> values) {
 
 }  // namespace
 
-int main(int argc, char* argv[]) {
+int programMain(int argc, char* argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   const Options options = parse(argc, argv);
   ui::prepareQt();
@@ -100,4 +102,10 @@ int main(int argc, char* argv[]) {
       "first print %.1f us; median of the first %d %.1f us, of the last %d %.1f us (x%.2f)\n",
       firstPrint, options.batch, early, options.batch, late, late / early);
   return 0;
+}
+
+}  // namespace umrak
+
+int main(int argc, char* argv[]) {
+  return umrak::programMain(argc, argv);
 }

@@ -2,7 +2,7 @@
 
 #include "core/conversions.h"
 
-namespace calc {
+namespace umrak::calc {
 
 using core::ControlId;
 
@@ -44,4 +44,4 @@ core::Status Command7_Click(core::FormModel& form, core::Entry entry) {
   });
 }
 
-}  // namespace calc
+}  // namespace umrak::calc

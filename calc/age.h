@@ -2,10 +2,10 @@
 
 #include "core/frame.h"
 
-namespace calc {
+namespace umrak::calc {
 
 // The enter button: the age as three plain differences, current minus birth,
 // into Label8 (years), Label10 (days) and Label7 (months).
 core::Status Command7_Click(core::FormModel& form, core::Entry entry);
 
-}  // namespace calc
+}  // namespace umrak::calc

@@ -5,7 +5,7 @@
 
 #include "core/conversions.h"
 
-namespace calc {
+namespace umrak::calc {
 
 using core::ControlId;
 
@@ -61,4 +61,4 @@ core::Status Command16_Click(core::FormModel& form, core::Entry entry) {
   return runSteps(form, entry, kCommand16);
 }
 
-}  // namespace calc
+}  // namespace umrak::calc

@@ -2,7 +2,7 @@
 
 #include "core/frame.h"
 
-namespace calc {
+namespace umrak::calc {
 
 // The three green buttons: re-express the age triple by borrowing a year as
 // twelve months and, for the last two, a month as 31 or 30 days.
@@ -10,4 +10,4 @@ core::Status Command14_Click(core::FormModel& form, core::Entry entry);
 core::Status Command15_Click(core::FormModel& form, core::Entry entry);
 core::Status Command16_Click(core::FormModel& form, core::Entry entry);
 
-}  // namespace calc
+}  // namespace umrak::calc

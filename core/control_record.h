@@ -5,7 +5,7 @@
 
 #include "core/controls.h"
 
-namespace core {
+namespace umrak::core {
 
 // Colours the platform supplies; Rgb means the record's own value.
 enum class SystemColor : std::uint8_t {
@@ -95,4 +95,4 @@ struct FormDescription {
 
 inline constexpr int kTwipsPerPixel = 15;
 
-}  // namespace core
+}  // namespace umrak::core

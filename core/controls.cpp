@@ -1,6 +1,6 @@
 #include "core/controls.h"
 
-namespace core {
+namespace umrak::core {
 
 std::optional<ControlId> controlByName(std::string_view name) {
   for (std::size_t i = 0; i < kControlCount; ++i) {
@@ -9,4 +9,4 @@ std::optional<ControlId> controlByName(std::string_view name) {
   return std::nullopt;
 }
 
-}  // namespace core
+}  // namespace umrak::core

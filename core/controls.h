@@ -6,13 +6,14 @@
 #include <optional>
 #include <string_view>
 
-namespace core {
+namespace umrak::core {
 
 // The 55 controls of Form1 in stored order: topmost first, windowed controls
 // before the labels. This is also the order of the form's control accessors.
 #define UMRAK_CONTROLS(X)                                                                          \
   X(Command19)                                                                                     \
-  X(Frame5) X(Frame4) X(HScroll1) X(VScroll2) X(Frame3) X(Frame2) X(Frame1) X(VScroll1) X(scroll)  \
+  X(Frame5)                                                                                        \
+  X(Frame4) X(HScroll1) X(VScroll2) X(Frame3) X(Frame2) X(Frame1) X(VScroll1) X(scroll)            \
       X(Command18) X(Command17) X(Text8) X(Command16) X(Command15) X(Command14) X(Text7)           \
           X(Command13) X(Text6) X(Text5) X(Text4) X(Command12) X(Command11) X(Command10)           \
               X(Command9) X(Command8) X(Command7) X(Command6) X(Command5) X(Command4) X(Command3)  \
@@ -56,4 +57,4 @@ enum class Event : std::uint8_t { Click, Change, Scroll };
 // The property operations a procedure can call on a control.
 enum class Op : std::uint8_t { GetText, SetText, GetCaption, SetCaption, GetValue };
 
-}  // namespace core
+}  // namespace umrak::core

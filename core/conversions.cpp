@@ -8,7 +8,7 @@
 #include "core/decimal_number.h"
 #include "core/run_error.h"
 
-namespace core {
+namespace umrak::core {
 
 namespace {
 
@@ -184,4 +184,4 @@ std::u16string numberText(double value) {
   return widen(buf.data(), result.ptr);
 }
 
-}  // namespace core
+}  // namespace umrak::core

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace core {
+namespace umrak::core {
 
 // The five conversions between texts and numbers. The period is the decimal
 // separator whatever the locale, and Arabic-Indic digits (U+0660..U+0669,
@@ -29,4 +29,4 @@ std::u16string numberText(double value);
 // Plain digits, "-" before a negative value: "0", "5".
 std::u16string integerText(std::int16_t value);
 
-}  // namespace core
+}  // namespace umrak::core

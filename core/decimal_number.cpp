@@ -6,7 +6,7 @@
 
 #include "core/run_error.h"
 
-namespace core {
+namespace umrak::core {
 
 namespace {
 
@@ -67,4 +67,4 @@ double DecimalNumber::value() const {
   return result;
 }
 
-}  // namespace core
+}  // namespace umrak::core

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-namespace core {
+namespace umrak::core {
 
 // A decimal number fed digit by digit, as the conversions read it: an
 // optional sign, digits with at most one decimal point, then an optional
@@ -33,4 +33,4 @@ class DecimalNumber {
   bool hasDigits_ = false;
 };
 
-}  // namespace core
+}  // namespace umrak::core

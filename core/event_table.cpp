@@ -1,6 +1,6 @@
 #include "core/event_table.h"
 
-namespace core {
+namespace umrak::core {
 
 Procedure EventTable::find(ControlId control, Event event) const {
   for (const EventBinding& b : bindings_) {
@@ -22,4 +22,4 @@ Outcome Dispatcher::raise(ControlId control, Event event) {
   return Outcome::Completed;
 }
 
-}  // namespace core
+}  // namespace umrak::core

@@ -4,7 +4,7 @@
 
 #include "core/frame.h"
 
-namespace core {
+namespace umrak::core {
 
 struct EventBinding {
   ControlId control;
@@ -49,4 +49,4 @@ class Dispatcher {
   ErrorReporter& reporter_;
 };
 
-}  // namespace core
+}  // namespace umrak::core

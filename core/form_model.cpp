@@ -4,7 +4,7 @@
 
 #include "core/utf.h"
 
-namespace core {
+namespace umrak::core {
 
 namespace {
 
@@ -95,4 +95,4 @@ void FormModel::print(std::u16string text) {
   if (observer_) observer_->printed(*lastPrinted_);
 }
 
-}  // namespace core
+}  // namespace umrak::core

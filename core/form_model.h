@@ -9,7 +9,7 @@
 #include "core/controls.h"
 #include "core/run_error.h"
 
-namespace core {
+namespace umrak::core {
 
 // One print on the form's surface.
 struct PrintedLine {
@@ -126,4 +126,4 @@ inline ControlRef FormModel::control(ControlId id) {
   return ControlRef(*this, id);
 }
 
-}  // namespace core
+}  // namespace umrak::core

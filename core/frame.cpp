@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-namespace core {
+namespace umrak::core {
 
 namespace {
 
@@ -74,4 +74,4 @@ std::int16_t getValue(FormModel& form, ControlId id) {
   return out;
 }
 
-}  // namespace core
+}  // namespace umrak::core

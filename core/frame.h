@@ -7,7 +7,7 @@
 #include "core/form_model.h"
 #include "core/run_error.h"
 
-namespace core {
+namespace umrak::core {
 
 // How a procedure was entered: from the event dispatcher, or by another
 // procedure through the form interface.
@@ -64,4 +64,4 @@ std::u16string getCaption(FormModel& form, ControlId id);
 void setCaption(FormModel& form, ControlId id, std::u16string_view text);
 std::int16_t getValue(FormModel& form, ControlId id);
 
-}  // namespace core
+}  // namespace umrak::core

@@ -1,9 +1,9 @@
 #include "core/lifecycle.h"
 
-namespace core {
+namespace umrak::core {
 
 Status Command12_Click(FormModel& form, Entry entry) {
   return runProcedure(form, entry, [](FormModel& f) { f.end(); });
 }
 
-}  // namespace core
+}  // namespace umrak::core

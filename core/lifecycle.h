@@ -2,9 +2,9 @@
 
 #include "core/frame.h"
 
-namespace core {
+namespace umrak::core {
 
 // The exit button: ends the program at once, asking nothing.
 Status Command12_Click(FormModel& form, Entry entry);
 
-}  // namespace core
+}  // namespace umrak::core

@@ -1,6 +1,6 @@
 #include "core/run_error.h"
 
-namespace core {
+namespace umrak::core {
 
 namespace {
 constexpr std::uint32_t kFacilityMask = 0xFFFF0000u;
@@ -43,4 +43,4 @@ RunError errorFromStatus(Status failure, std::string message) {
   return {number, std::move(message), failure};
 }
 
-}  // namespace core
+}  // namespace umrak::core

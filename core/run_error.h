@@ -4,7 +4,7 @@
 #include <string>
 #include <utility>
 
-namespace core {
+namespace umrak::core {
 
 // A signed 32-bit result code: zero or more is success, negative a failure.
 using Status = std::int32_t;
@@ -38,4 +38,4 @@ std::string errorMessage(std::int32_t number);
 RunError makeError(std::int32_t number);
 RunError errorFromStatus(Status failure, std::string message);
 
-}  // namespace core
+}  // namespace umrak::core

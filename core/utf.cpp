@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace core {
+namespace umrak::core {
 
 namespace {
 
@@ -88,4 +88,4 @@ std::string utf16ToUtf8(std::u16string_view in) {
   return out;
 }
 
-}  // namespace core
+}  // namespace umrak::core

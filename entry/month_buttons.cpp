@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-namespace entry {
+namespace umrak::entry {
 
 namespace {
 
@@ -55,4 +55,4 @@ core::Status Command17_Click(core::FormModel& f, core::Entry e) {
   return writeMonth<12>(f, e);
 }
 
-}  // namespace entry
+}  // namespace umrak::entry

@@ -2,7 +2,7 @@
 
 #include "core/frame.h"
 
-namespace entry {
+namespace umrak::entry {
 
 // The twelve month buttons each replace the birth month in Text2 with their
 // own number. The control names do not follow the months.
@@ -19,4 +19,4 @@ core::Status Command8_Click(core::FormModel& form, core::Entry entry);   // 10
 core::Status Command18_Click(core::FormModel& form, core::Entry entry);  // 11
 core::Status Command17_Click(core::FormModel& form, core::Entry entry);  // 12
 
-}  // namespace entry
+}  // namespace umrak::entry

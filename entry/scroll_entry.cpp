@@ -2,7 +2,7 @@
 
 #include "core/conversions.h"
 
-namespace entry {
+namespace umrak::entry {
 
 using core::ControlId;
 
@@ -48,4 +48,4 @@ core::Status VScroll2_Scroll(core::FormModel& f, core::Entry e) {
   return callChange<VScroll2_Change>(f, e);
 }
 
-}  // namespace entry
+}  // namespace umrak::entry

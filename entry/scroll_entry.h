@@ -2,7 +2,7 @@
 
 #include "core/frame.h"
 
-namespace entry {
+namespace umrak::entry {
 
 // Each bar writes its value, as Str-style text, into its date box: on Change,
 // and through Change for every value passed while the thumb is dragged.
@@ -15,4 +15,4 @@ core::Status HScroll1_Scroll(core::FormModel& form, core::Entry entry);
 core::Status VScroll2_Change(core::FormModel& form, core::Entry entry);  // current month -> Text5
 core::Status VScroll2_Scroll(core::FormModel& form, core::Entry entry);
 
-}  // namespace entry
+}  // namespace umrak::entry

@@ -9,7 +9,7 @@
 
 #include "fuzz/fuzz_check.h"
 
-namespace fuzz {
+namespace umrak::fuzz {
 
 // The text as the C library can read it: without the blanks, tabs and line
 // feeds that the lenient conversion passes over (the strict one accepts them
@@ -54,4 +54,4 @@ inline void compareWithCLibrary(std::u16string_view text, std::optional<double> 
   }
 }
 
-}  // namespace fuzz
+}  // namespace umrak::fuzz

@@ -8,7 +8,7 @@
 
 #include "core/utf.h"
 
-namespace fuzz {
+namespace umrak::fuzz {
 
 inline std::string_view bytesOf(const std::uint8_t* data, std::size_t size) {
   return {reinterpret_cast<const char*>(data), size};
@@ -28,4 +28,4 @@ inline std::string_view bytesOf(const std::uint8_t* data, std::size_t size) {
   std::abort();
 }
 
-}  // namespace fuzz
+}  // namespace umrak::fuzz

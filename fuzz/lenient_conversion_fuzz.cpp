@@ -9,16 +9,16 @@
 #include "fuzz/fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const std::u16string text = core::utf8ToUtf16(fuzz::bytesOf(data, size));
+  const std::u16string text = umrak::core::utf8ToUtf16(umrak::fuzz::bytesOf(data, size));
   std::optional<double> value;  // nothing: the overflow error
   try {
-    value = core::lenientConversion(text);
-  } catch (const core::RunError& e) {
-    if (e.number != core::error::kOverflow)
-      fuzz::fail("lenient raised an error other than 6", text);
+    value = umrak::core::lenientConversion(text);
+  } catch (const umrak::core::RunError& e) {
+    if (e.number != umrak::core::error::kOverflow)
+      umrak::fuzz::fail("lenient raised an error other than 6", text);
   }
   if (value && !std::isfinite(*value))
-    fuzz::fail("lenient returned a value that is not finite", *value, text);
-  fuzz::compareWithCLibrary(text, value, fuzz::Span::Beginning);
+    umrak::fuzz::fail("lenient returned a value that is not finite", *value, text);
+  umrak::fuzz::compareWithCLibrary(text, value, umrak::fuzz::Span::Beginning);
   return 0;
 }

@@ -8,6 +8,8 @@
 #include "core/run_error.h"
 #include "fuzz/fuzz_check.h"
 
+namespace umrak {
+
 namespace {
 
 bool isIntegral(double x) {
@@ -68,11 +70,18 @@ void checkRoundTrip(double x) {
 }  // namespace
 
 // Every eight bytes are one double.
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+
+int fuzzOne(const std::uint8_t* data, std::size_t size) {
   for (std::size_t i = 0; i + sizeof(double) <= size; i += sizeof(double)) {
     double x = 0;
     std::memcpy(&x, data + i, sizeof x);
     if (std::isfinite(x)) checkRoundTrip(x);
   }
   return 0;
+}
+
+}  // namespace umrak
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  return umrak::fuzzOne(data, size);
 }

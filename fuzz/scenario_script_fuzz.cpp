@@ -10,10 +10,10 @@
 // harm, and whatever it accepts is played on a fresh form, so every procedure
 // meets whatever a user could type, click or inject.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const scenario::ParsedScript parsed =
-      scenario::parseScript(fuzz::bytesOf(data, size), form::form1Description());
+  const umrak::scenario::ParsedScript parsed = umrak::scenario::parseScript(
+      umrak::fuzz::bytesOf(data, size), umrak::form::form1Description());
   if (!parsed.errors.empty()) return 0;
-  scenario::HeadlessDriver driver;
-  scenario::runScript(parsed.script, driver);
+  umrak::scenario::HeadlessDriver driver;
+  umrak::scenario::runScript(parsed.script, driver);
   return 0;
 }

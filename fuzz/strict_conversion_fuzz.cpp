@@ -7,6 +7,8 @@
 #include "fuzz/c_library_reading.h"
 #include "fuzz/fuzz_check.h"
 
+namespace umrak {
+
 namespace {
 
 // The overflow error from the lenient conversion, or nothing when it reads a value.
@@ -23,7 +25,7 @@ bool lenientOverflows(std::u16string_view text, double& value) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+int fuzzOne(const std::uint8_t* data, std::size_t size) {
   const std::u16string text = core::utf8ToUtf16(fuzz::bytesOf(data, size));
   double strict = 0;
   try {
@@ -46,4 +48,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (lenient != strict) fuzz::fail("strict and lenient read different values", strict, text);
   fuzz::compareWithCLibrary(text, strict, fuzz::Span::Whole);
   return 0;
+}
+
+}  // namespace umrak
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  return umrak::fuzzOne(data, size);
 }

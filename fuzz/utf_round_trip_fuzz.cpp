@@ -4,6 +4,8 @@
 #include "core/utf.h"
 #include "fuzz/fuzz_check.h"
 
+namespace umrak {
+
 namespace {
 
 // Well-formed UTF-8 as the Unicode standard's table of byte sequences has it.
@@ -86,9 +88,16 @@ void fromUtf16(std::string_view bytes) {
 }  // namespace
 
 // The same bytes are read once as UTF-8 and once as little-endian UTF-16.
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+
+int fuzzOne(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes = fuzz::bytesOf(data, size);
   fromUtf8(bytes);
   fromUtf16(bytes);
   return 0;
+}
+
+}  // namespace umrak
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  return umrak::fuzzOne(data, size);
 }

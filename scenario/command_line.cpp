@@ -9,7 +9,7 @@
 #include "scenario/runner.h"
 #include "ui/form/form_description.h"
 
-namespace scenario {
+namespace umrak::scenario {
 
 namespace {
 
@@ -119,4 +119,4 @@ int runCommandLine(std::span<const std::string> args, const DriverFactory& windo
   return s.failed == 0 && saved ? 0 : 1;
 }
 
-}  // namespace scenario
+}  // namespace umrak::scenario

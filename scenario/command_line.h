@@ -8,7 +8,7 @@
 
 #include "scenario/driver.h"
 
-namespace scenario {
+namespace umrak::scenario {
 
 struct Options {
   bool window = false;                    // replay through the real window
@@ -40,4 +40,4 @@ Summary runFiles(std::span<const std::string> files, const DriverFactory& start,
 int runCommandLine(std::span<const std::string> args, const DriverFactory& window,
                    std::ostream& out, std::ostream& err);
 
-}  // namespace scenario
+}  // namespace umrak::scenario

@@ -1,6 +1,6 @@
 #include "scenario/driver.h"
 
-namespace scenario {
+namespace umrak::scenario {
 
 namespace {
 
@@ -27,4 +27,4 @@ std::string unreleasedAfter(int formRefs, int controlRefs, core::ControlId contr
          " control references are alive";
 }
 
-}  // namespace scenario
+}  // namespace umrak::scenario

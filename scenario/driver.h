@@ -12,7 +12,7 @@
 #include "core/run_error.h"
 #include "scenario/script.h"
 
-namespace scenario {
+namespace umrak::scenario {
 
 // An action that this driver cannot perform as the scenario means it, for
 // example a text that the box cannot hold however it is entered. The runner
@@ -69,4 +69,4 @@ using DriverFactory = std::function<std::unique_ptr<Driver>()>;
 std::string unreleasedAfter(int formRefs, int controlRefs, core::ControlId control,
                             core::Event event);
 
-}  // namespace scenario
+}  // namespace umrak::scenario

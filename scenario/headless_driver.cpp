@@ -2,7 +2,7 @@
 
 #include <utility>
 
-namespace scenario {
+namespace umrak::scenario {
 
 using core::ControlId;
 using core::Event;
@@ -94,4 +94,4 @@ DriverFactory headlessDriverFactory() {
   return [] { return std::make_unique<HeadlessDriver>(); };
 }
 
-}  // namespace scenario
+}  // namespace umrak::scenario

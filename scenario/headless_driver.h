@@ -4,7 +4,7 @@
 #include "scenario/driver.h"
 #include "ui/form/form1.h"
 
-namespace scenario {
+namespace umrak::scenario {
 
 // Replays scenarios on the form model alone: user actions set properties
 // directly and raise the events that the window would raise. The platform
@@ -45,4 +45,4 @@ class HeadlessDriver final : public Driver, private core::ErrorReporter {
 
 DriverFactory headlessDriverFactory();
 
-}  // namespace scenario
+}  // namespace umrak::scenario

@@ -5,7 +5,7 @@
 
 #include "core/utf.h"
 
-namespace scenario {
+namespace umrak::scenario {
 
 namespace {
 
@@ -137,4 +137,4 @@ TokenizedLine tokenize(std::string_view line) {
   return LineReader(line).run();
 }
 
-}  // namespace scenario
+}  // namespace umrak::scenario

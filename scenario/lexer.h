@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-namespace scenario {
+namespace umrak::scenario {
 
 // One piece of a scenario line: a bare word (a command, a control name, a
 // number) or a double-quoted text with its escapes resolved.
@@ -24,4 +24,4 @@ struct TokenizedLine {
 // starts a comment. Texts take the escapes \" \\ \t \n \r and \uXXXX.
 TokenizedLine tokenize(std::string_view line);
 
-}  // namespace scenario
+}  // namespace umrak::scenario

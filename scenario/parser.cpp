@@ -8,7 +8,7 @@
 
 #include "scenario/lexer.h"
 
-namespace scenario {
+namespace umrak::scenario {
 
 namespace {
 
@@ -244,4 +244,4 @@ ParsedScript parseScript(std::string_view source, const core::FormDescription& f
   return out;
 }
 
-}  // namespace scenario
+}  // namespace umrak::scenario

@@ -7,7 +7,7 @@
 #include "core/control_record.h"
 #include "scenario/script.h"
 
-namespace scenario {
+namespace umrak::scenario {
 
 struct ParseError {
   int line;
@@ -23,4 +23,4 @@ struct ParsedScript {
 // against the form description: their kind, and a bar's Min..Max.
 ParsedScript parseScript(std::string_view source, const core::FormDescription& form);
 
-}  // namespace scenario
+}  // namespace umrak::scenario

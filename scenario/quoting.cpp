@@ -5,7 +5,7 @@
 
 #include "core/utf.h"
 
-namespace scenario {
+namespace umrak::scenario {
 
 namespace {
 
@@ -56,4 +56,4 @@ std::string quoteText(std::u16string_view text) {
   return out + "\"";
 }
 
-}  // namespace scenario
+}  // namespace umrak::scenario

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace scenario {
+namespace umrak::scenario {
 
 // A text as a scenario would write it: in double quotes, UTF-8, with the
 // scenario escapes for quotes, backslashes, control characters, lone
@@ -11,4 +11,4 @@ namespace scenario {
 // show in a report.
 std::string quoteText(std::u16string_view text);
 
-}  // namespace scenario
+}  // namespace umrak::scenario

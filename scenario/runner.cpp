@@ -6,7 +6,7 @@
 
 #include "scenario/quoting.h"
 
-namespace scenario {
+namespace umrak::scenario {
 
 namespace {
 
@@ -131,4 +131,4 @@ std::vector<Finding> runScript(const Script& script, Driver& driver) {
   return Run(driver)(script);
 }
 
-}  // namespace scenario
+}  // namespace umrak::scenario

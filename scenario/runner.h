@@ -6,7 +6,7 @@
 #include "scenario/driver.h"
 #include "scenario/script.h"
 
-namespace scenario {
+namespace umrak::scenario {
 
 // One way in which a run differs from its script, at a line of the file.
 struct Finding {
@@ -19,4 +19,4 @@ struct Finding {
 // error that no `error` line claims is a finding at the action that caused it.
 std::vector<Finding> runScript(const Script& script, Driver& driver);
 
-}  // namespace scenario
+}  // namespace umrak::scenario

@@ -9,7 +9,7 @@
 #include "core/controls.h"
 #include "core/run_error.h"
 
-namespace scenario {
+namespace umrak::scenario {
 
 // What the user does.
 struct Type {
@@ -101,4 +101,4 @@ constexpr bool isAction(const Step& step) {
          std::holds_alternative<Paste>(step) || std::holds_alternative<MiddleClick>(step);
 }
 
-}  // namespace scenario
+}  // namespace umrak::scenario

@@ -2,10 +2,10 @@
 
 #include "scenario/driver.h"
 
-namespace scenario {
+namespace umrak::scenario {
 
 // Drivers that replay scenarios through the real window, for --window. A
 // build without the window defines this to return an empty factory.
 DriverFactory windowDriverFactory();
 
-}  // namespace scenario
+}  // namespace umrak::scenario

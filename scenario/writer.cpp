@@ -2,7 +2,7 @@
 
 #include "scenario/quoting.h"
 
-namespace scenario {
+namespace umrak::scenario {
 
 namespace {
 
@@ -71,4 +71,4 @@ std::string writeScript(const Script& script) {
   return out;
 }
 
-}  // namespace scenario
+}  // namespace umrak::scenario

@@ -4,7 +4,7 @@
 
 #include "scenario/script.h"
 
-namespace scenario {
+namespace umrak::scenario {
 
 // One command as a scenario file writes it, without the line end; the
 // parser reads it back as the same step.
@@ -13,4 +13,4 @@ std::string writeStep(const Step& step);
 // One command a line, in order; line numbers are not written.
 std::string writeScript(const Script& script);
 
-}  // namespace scenario
+}  // namespace umrak::scenario

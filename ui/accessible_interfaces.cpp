@@ -8,7 +8,7 @@
 #include "ui/form_window.h"
 #include "ui/line_box.h"
 
-namespace ui {
+namespace umrak::ui {
 
 namespace {
 
@@ -32,4 +32,4 @@ void installAccessibleInterfaces() {
   QAccessible::installFactory(&interfaceFor);
 }
 
-}  // namespace ui
+}  // namespace umrak::ui

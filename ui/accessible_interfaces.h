@@ -1,6 +1,6 @@
 #pragma once
 
-namespace ui {
+namespace umrak::ui {
 
 // Puts the program's own accessible interfaces in place of Qt's where Qt's
 // mislead a screen reader: the form is a window with its title, not a
@@ -8,4 +8,4 @@ namespace ui {
 // notification. Installed once, before any window exists.
 void installAccessibleInterfaces();
 
-}  // namespace ui
+}  // namespace umrak::ui

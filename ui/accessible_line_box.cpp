@@ -5,7 +5,7 @@
 
 #include "ui/line_box.h"
 
-namespace ui {
+namespace umrak::ui {
 
 namespace {
 
@@ -237,4 +237,4 @@ void AccessibleLineBox::replaceText(int startOffset, int endOffset, const QStrin
   box()->insert(text);
 }
 
-}  // namespace ui
+}  // namespace umrak::ui

@@ -2,7 +2,7 @@
 
 #include <QAccessibleWidget>
 
-namespace ui {
+namespace umrak::ui {
 
 class LineBox;
 
@@ -53,4 +53,4 @@ class AccessibleLineBox : public QAccessibleWidget,
   int offsetOf(int offset) const;
 };
 
-}  // namespace ui
+}  // namespace umrak::ui

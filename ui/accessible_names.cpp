@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <algorithm>
 
-namespace ui {
+namespace umrak::ui {
 
 namespace {
 
@@ -88,4 +88,4 @@ QString announcementOf(std::span<const C> written, const core::FormModel& model,
   return parts.join(QStringLiteral("، "));
 }
 
-}  // namespace ui
+}  // namespace umrak::ui

@@ -7,7 +7,7 @@
 #include "core/controls.h"
 #include "core/form_model.h"
 
-namespace ui {
+namespace umrak::ui {
 
 // What a screen reader calls a control whose caption does not say what it is
 // for: the role of each box and bar, and the month each month button sets;
@@ -22,4 +22,4 @@ QString spokenName(core::ControlId id, const std::u16string& shown);
 QString announcementOf(std::span<const core::ControlId> written, const core::FormModel& model,
                        std::span<const std::u16string> printed);
 
-}  // namespace ui
+}  // namespace umrak::ui

@@ -2,7 +2,7 @@
 
 #include <QAccessible>
 
-namespace ui {
+namespace umrak::ui {
 
 Notice::Notice(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::NoFocus);
@@ -29,4 +29,4 @@ void Announcer::announce(const QString& message) {
 #endif
 }
 
-}  // namespace ui
+}  // namespace umrak::ui

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QWidget>
 
-namespace ui {
+namespace umrak::ui {
 
 // Tells a screen reader something that appeared on the window away from the
 // focus, such as a result written into a label: a reader speaks changes of
@@ -29,4 +29,4 @@ class Notice : public QWidget {
   explicit Notice(QWidget* parent);
 };
 
-}  // namespace ui
+}  // namespace umrak::ui

@@ -11,7 +11,7 @@
 #include "ui/form_style.h"
 #include "ui/menu_entries.h"
 
-namespace ui {
+namespace umrak::ui {
 
 namespace {
 
@@ -80,4 +80,4 @@ void setUpApplication(const QString& style) {
   installAccessibleInterfaces();
 }
 
-}  // namespace ui
+}  // namespace umrak::ui

@@ -8,7 +8,7 @@
 #include <QTextLayout>
 #include <algorithm>
 
-namespace ui {
+namespace umrak::ui {
 
 namespace {
 constexpr int kBevel = 2;
@@ -86,4 +86,4 @@ void CommandButton::paintEvent(QPaintEvent*) {
   }
 }
 
-}  // namespace ui
+}  // namespace umrak::ui

@@ -6,7 +6,7 @@
 
 class QTextLayout;
 
-namespace ui {
+namespace umrak::ui {
 
 // A graphical command button: a bevelled face filled with the palette's
 // Button colour and the caption centred and wrapped at word boundaries
@@ -31,4 +31,4 @@ class CommandButton : public QAbstractButton {
   void layOutCaption(QTextLayout& layout) const;
 };
 
-}  // namespace ui
+}  // namespace umrak::ui

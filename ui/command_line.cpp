@@ -4,7 +4,7 @@
 
 #include "ui/application.h"
 
-namespace ui {
+namespace umrak::ui {
 
 namespace {
 
@@ -111,4 +111,4 @@ CommandLine readCommandLine(const QStringList& arguments) {
   return {CommandLine::Action::Start, {}, parser.value(QStringLiteral("style"))};
 }
 
-}  // namespace ui
+}  // namespace umrak::ui

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace ui {
+namespace umrak::ui {
 
 // What the program's arguments ask for.
 struct CommandLine {
@@ -22,4 +22,4 @@ struct CommandLine {
 // QApplication to take; anything else is refused.
 CommandLine readCommandLine(const QStringList& arguments);
 
-}  // namespace ui
+}  // namespace umrak::ui

@@ -10,7 +10,7 @@
 #include <QTimer>
 #include <QWidget>
 
-namespace ui {
+namespace umrak::ui {
 
 namespace {
 
@@ -74,4 +74,4 @@ bool ContextMenuKey::eventFilter(QObject* watched, QEvent* event) {
   return true;
 }
 
-}  // namespace ui
+}  // namespace umrak::ui

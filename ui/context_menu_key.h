@@ -4,7 +4,7 @@
 
 class QWidget;
 
-namespace ui {
+namespace umrak::ui {
 
 // A control's context menu from the keyboard. Shift+F10 opens it, as the
 // Menu key does: on Linux desktops both are the keyboard's way to a menu,
@@ -23,4 +23,4 @@ class ContextMenuKey : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
-}  // namespace ui
+}  // namespace umrak::ui

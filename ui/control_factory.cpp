@@ -9,7 +9,7 @@
 #include "ui/scroll_bar.h"
 #include "ui/text_box.h"
 
-namespace ui {
+namespace umrak::ui {
 
 namespace {
 
@@ -108,4 +108,4 @@ QWidget* createControl(const core::ControlRecord& record, QWidget* parent) {
   return widget;
 }
 
-}  // namespace ui
+}  // namespace umrak::ui

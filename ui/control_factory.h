@@ -4,7 +4,7 @@
 
 #include "core/control_record.h"
 
-namespace ui {
+namespace umrak::ui {
 
 // Makes the widget for one control from its record: kind, place, size,
 // caption or text, colours, font, reading direction, whether it takes the
@@ -13,4 +13,4 @@ QWidget* createControl(const core::ControlRecord& record, QWidget* parent);
 
 bool takesFocus(core::Kind kind);
 
-}  // namespace ui
+}  // namespace umrak::ui

@@ -4,7 +4,7 @@
 
 #include "ui/window_activation.h"
 
-namespace ui {
+namespace umrak::ui {
 
 QString errorBoxText(const core::RunError& error) {
   return QStringLiteral("خطأ في وقت التشغيل رقم %1\n%2")
@@ -21,4 +21,4 @@ void showErrorBox(QWidget* parent, const QString& title, const core::RunError& e
   if (parent) askForActivation(parent->window());
 }
 
-}  // namespace ui
+}  // namespace umrak::ui

@@ -6,7 +6,7 @@
 
 class QWidget;
 
-namespace ui {
+namespace umrak::ui {
 
 // The report of an untrapped run-time error: its number and message, in
 // Arabic, right to left.
@@ -16,4 +16,4 @@ QString errorBoxText(const core::RunError& error);
 // with the window below it active again.
 void showErrorBox(QWidget* parent, const QString& title, const core::RunError& error);
 
-}  // namespace ui
+}  // namespace umrak::ui

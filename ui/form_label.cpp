@@ -4,7 +4,7 @@
 #include <QStyle>
 #include <QStyleOption>
 
-namespace ui {
+namespace umrak::ui {
 
 void FormLabel::paintEvent(QPaintEvent*) {
   QPainter painter(this);
@@ -19,4 +19,4 @@ void FormLabel::paintEvent(QPaintEvent*) {
                         foregroundRole());
 }
 
-}  // namespace ui
+}  // namespace umrak::ui

@@ -2,7 +2,7 @@
 
 #include <QLabel>
 
-namespace ui {
+namespace umrak::ui {
 
 // A label that reads in its own layout direction. QLabel takes the reading
 // order of plain text from its first strong letter, so a caption such as
@@ -18,4 +18,4 @@ class FormLabel : public QLabel {
   void paintEvent(QPaintEvent* event) override;
 };
 
-}  // namespace ui
+}  // namespace umrak::ui

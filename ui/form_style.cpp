@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-namespace ui {
+namespace umrak::ui {
 
 int toPixels(int twips) {
   return static_cast<int>(std::lround(static_cast<double>(twips) / core::kTwipsPerPixel));
@@ -56,4 +56,4 @@ Qt::LayoutDirection directionOf(bool rightToLeft) {
   return rightToLeft ? Qt::RightToLeft : Qt::LeftToRight;
 }
 
-}  // namespace ui
+}  // namespace umrak::ui

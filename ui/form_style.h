@@ -9,7 +9,7 @@
 
 #include "core/control_record.h"
 
-namespace ui {
+namespace umrak::ui {
 
 // MS Sans Serif with the Arabic character set is not found on Linux desktops;
 // this face has the Arabic glyphs and a comparable size.
@@ -33,4 +33,4 @@ inline std::u16string modelText(const QString& text) {
   return text.toStdU16String();
 }
 
-}  // namespace ui
+}  // namespace umrak::ui

@@ -25,7 +25,7 @@
 #include "ui/text_box.h"
 #include "ui/window_activation.h"
 
-namespace ui {
+namespace umrak::ui {
 
 namespace {
 
@@ -246,4 +246,4 @@ bool Form1Window::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-}  // namespace ui
+}  // namespace umrak::ui

@@ -13,7 +13,7 @@
 #include "ui/form/form1.h"
 #include "ui/printed_surface.h"
 
-namespace ui {
+namespace umrak::ui {
 
 // Form1 on screen: a thin view of the form model, built from the stored form
 // description. User actions become model writes (typing) or events through
@@ -68,4 +68,4 @@ class Form1Window : public QWidget, private core::FormObserver, private core::Er
   bool watchingExposure_ = false;
 };
 
-}  // namespace ui
+}  // namespace umrak::ui

@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <algorithm>
 
-namespace ui {
+namespace umrak::ui {
 
 namespace {
 constexpr int kCaptionIndent = 6;
@@ -49,4 +49,4 @@ void FrameStrip::mouseReleaseEvent(QMouseEvent* event) {
   event->accept();
 }
 
-}  // namespace ui
+}  // namespace umrak::ui

@@ -2,7 +2,7 @@
 
 #include <QGroupBox>
 
-namespace ui {
+namespace umrak::ui {
 
 // A frame reduced to a caption strip: the etched border's top edge runs
 // through the middle of the caption, which sits at the frame's leading end.
@@ -19,4 +19,4 @@ class FrameStrip : public QGroupBox {
   void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
-}  // namespace ui
+}  // namespace umrak::ui

@@ -7,7 +7,7 @@
 #include <QStyleOptionFrame>
 #include <limits>
 
-namespace ui {
+namespace umrak::ui {
 
 namespace {
 
@@ -58,4 +58,4 @@ void LineBox::followLayoutDirection() {
   QLineEdit::keyPressEvent(&key);
 }
 
-}  // namespace ui
+}  // namespace umrak::ui

@@ -2,7 +2,7 @@
 
 #include <QLineEdit>
 
-namespace ui {
+namespace umrak::ui {
 
 // A one-line box that reads in its own layout direction, whatever its text.
 // Qt's line edit takes its reading order from the first strong letter of its
@@ -28,4 +28,4 @@ class LineBox : public QLineEdit {
   void followLayoutDirection();
 };
 
-}  // namespace ui
+}  // namespace umrak::ui

@@ -4,7 +4,7 @@
 #include <QKeySequence>
 #include <QMenu>
 
-namespace ui {
+namespace umrak::ui {
 
 // An entry whose shortcut text does not read back as the same keys keeps
 // its text, so that nothing the menu shows changes.
@@ -21,4 +21,4 @@ void separateShortcuts(QMenu* menu) {
   }
 }
 
-}  // namespace ui
+}  // namespace umrak::ui

@@ -2,7 +2,7 @@
 
 class QMenu;
 
-namespace ui {
+namespace umrak::ui {
 
 // Qt's standard context menus write an entry's shortcut into its text after
 // a tab, and a screen reader speaks the text whole, tab and all. The shortcut
@@ -10,4 +10,4 @@ namespace ui {
 // the shortcut is read as the shortcut; the menu shows the same as before.
 void separateShortcuts(QMenu* menu);
 
-}  // namespace ui
+}  // namespace umrak::ui

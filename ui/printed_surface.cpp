@@ -8,7 +8,7 @@
 
 #include "ui/form_style.h"
 
-namespace ui {
+namespace umrak::ui {
 
 PrintedSurface::PrintedSurface(const QFont& font, int right, const QColor& ink,
                                const QColor& ground)
@@ -71,4 +71,4 @@ void PrintedSurface::paint(QPainter& painter, const QRegion& region) const {
   }
 }
 
-}  // namespace ui
+}  // namespace umrak::ui

@@ -10,7 +10,7 @@
 
 class QPainter;
 
-namespace ui {
+namespace umrak::ui {
 
 // What has been printed on the form, kept only as the pixels it drew: a
 // repaint wipes exactly the part of the lines it repaints, and a print costs
@@ -49,4 +49,4 @@ class PrintedSurface {
   QRect inked_;  // bounds every pixel printed since the surface was made
 };
 
-}  // namespace ui
+}  // namespace umrak::ui

@@ -5,7 +5,7 @@
 #include <QSignalBlocker>
 #include <QStyleOptionSlider>
 
-namespace ui {
+namespace umrak::ui {
 
 ScrollBar::ScrollBar(Qt::Orientation orientation, QWidget* parent)
     : QScrollBar(orientation, parent) {
@@ -62,4 +62,4 @@ void ScrollBar::childEvent(QChildEvent* event) {
   }
 }
 
-}  // namespace ui
+}  // namespace umrak::ui

@@ -3,7 +3,7 @@
 #include <QScrollBar>
 #include <QStyle>
 
-namespace ui {
+namespace umrak::ui {
 
 // A scroll bar that tells the user's changes apart. A completed change (an
 // arrow or trough click, a key) is `changed`; dragging the thumb is
@@ -34,4 +34,4 @@ class ScrollBar : public QScrollBar {
   bool dragMoved_ = false;
 };
 
-}  // namespace ui
+}  // namespace umrak::ui

@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <string_view>
 
-namespace ui {
+namespace umrak::ui {
 
 namespace {
 
@@ -61,4 +61,4 @@ void applyTaskbarEntry(QWidget* window, bool showInTaskbar) {
   xcb_flush(connection);
 }
 
-}  // namespace ui
+}  // namespace umrak::ui

@@ -2,7 +2,7 @@
 
 class QWidget;
 
-namespace ui {
+namespace umrak::ui {
 
 // Gives the top-level `window` a taskbar entry or not, as the form's record
 // says. Call it before the window is mapped, from its show event: on X11 the
@@ -10,4 +10,4 @@ namespace ui {
 // window. Other platforms keep their own rule.
 void applyTaskbarEntry(QWidget* window, bool showInTaskbar);
 
-}  // namespace ui
+}  // namespace umrak::ui

@@ -9,7 +9,7 @@
 #include "ui/form_style.h"
 #include "ui/line_box.h"
 
-namespace ui {
+namespace umrak::ui {
 
 namespace {
 
@@ -94,4 +94,4 @@ std::u16string boxText(const QWidget* box) {
   return {};
 }
 
-}  // namespace ui
+}  // namespace umrak::ui

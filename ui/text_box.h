@@ -6,7 +6,7 @@
 
 #include "core/control_record.h"
 
-namespace ui {
+namespace umrak::ui {
 
 // A text box: a single-line edit, or a multi-line one with a vertical scroll
 // bar for records that ask for it. No length limit; Tab leaves the box.
@@ -21,4 +21,4 @@ void onBoxEdited(QWidget* box, QObject* context, std::function<void(std::u16stri
 // The box's text as the program reads it.
 std::u16string boxText(const QWidget* box);
 
-}  // namespace ui
+}  // namespace umrak::ui

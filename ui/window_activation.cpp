@@ -3,7 +3,7 @@
 #include <QGuiApplication>
 #include <QWidget>
 
-namespace ui {
+namespace umrak::ui {
 
 // Qt sends _NET_ACTIVE_WINDOW as an application's request (source 1) with
 // the time of the last event it saw from the server, and defers it to the
@@ -13,4 +13,4 @@ void askForActivation(QWidget* window) {
   window->activateWindow();
 }
 
-}  // namespace ui
+}  // namespace umrak::ui

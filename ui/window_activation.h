@@ -2,7 +2,7 @@
 
 class QWidget;
 
-namespace ui {
+namespace umrak::ui {
 
 // Asks the X11 window manager to make `window` the active window, once it is
 // mapped if it is not yet. Not every window manager activates a tool window
@@ -13,4 +13,4 @@ namespace ui {
 // is asked.
 void askForActivation(QWidget* window);
 
-}  // namespace ui
+}  // namespace umrak::ui

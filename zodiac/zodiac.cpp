@@ -2,7 +2,7 @@
 
 #include "core/conversions.h"
 
-namespace zodiac {
+namespace umrak::zodiac {
 
 core::Status Command19_Click(core::FormModel& form, core::Entry entry) {
   return core::runProcedure(form, entry, [](core::FormModel& f) {
@@ -16,4 +16,4 @@ core::Status Command19_Click(core::FormModel& form, core::Entry entry) {
   });
 }
 
-}  // namespace zodiac
+}  // namespace umrak::zodiac

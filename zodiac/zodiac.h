@@ -5,7 +5,7 @@
 
 #include "core/frame.h"
 
-namespace zodiac {
+namespace umrak::zodiac {
 
 // The sign in force at the start of each month, January first.
 inline constexpr std::array<std::u16string_view, 12> kSignTexts = {
@@ -18,4 +18,4 @@ inline constexpr std::array<std::u16string_view, 12> kSignTexts = {
 // of 1 to 12 leaves Label19 as it is.
 core::Status Command19_Click(core::FormModel& form, core::Entry entry);
 
-}  // namespace zodiac
+}  // namespace umrak::zodiac

@@ -18,6 +18,8 @@
 #include "ui/form_style.h"
 #include "ui/form_window.h"
 
+namespace umrak {
+
 namespace {
 
 using core::ControlId;
@@ -205,7 +207,7 @@ BENCHMARK(BM_QtFloorKeyPress)->Arg(10)->Arg(kMegabyte)->Unit(benchmark::kMillise
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int programMain(int argc, char** argv) {
   ui::prepareQt();
   QApplication app(argc, argv);
   ui::setUpApplication();
@@ -214,4 +216,10 @@ int main(int argc, char** argv) {
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   return 0;
+}
+
+}  // namespace umrak
+
+int main(int argc, char* argv[]) {
+  return umrak::programMain(argc, argv);
 }

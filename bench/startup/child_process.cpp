@@ -12,7 +12,7 @@
 #include <stdexcept>
 #include <system_error>
 
-namespace startup {
+namespace umrak::startup {
 
 namespace {
 
@@ -75,4 +75,4 @@ long ChildProcess::reap() {
   return usage.ru_maxrss;
 }
 
-}  // namespace startup
+}  // namespace umrak::startup

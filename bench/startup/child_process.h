@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace startup {
+namespace umrak::startup {
 
 // A program started with exactly the given environment, its output going to
 // a log file. The pidfd lets an event loop wait for its end.
@@ -32,4 +32,4 @@ class ChildProcess {
   bool cleanExit_ = false;
 };
 
-}  // namespace startup
+}  // namespace umrak::startup

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <map>
 
-namespace startup {
+namespace umrak::startup {
 
 std::vector<std::string> cleanEnvironment(const std::string& scratch, const std::string& display,
                                           const std::vector<std::string>& extra) {
@@ -32,4 +32,4 @@ std::vector<std::string> cleanEnvironment(const std::string& scratch, const std:
   return out;
 }
 
-}  // namespace startup
+}  // namespace umrak::startup

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-namespace startup {
+namespace umrak::startup {
 
 // The one environment every measured program runs with, built from nothing so
 // that the caller's desktop cannot tip the comparison:
@@ -19,4 +19,4 @@ namespace startup {
 std::vector<std::string> cleanEnvironment(const std::string& scratch, const std::string& display,
                                           const std::vector<std::string>& extra);
 
-}  // namespace startup
+}  // namespace umrak::startup

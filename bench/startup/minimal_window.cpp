@@ -7,10 +7,10 @@
 // The least a Qt Widgets program can show: an empty window of Form1's size.
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  const core::FormRecord& form = form::form1Description().form;
+  const umrak::core::FormRecord& form = umrak::form::form1Description().form;
   QWidget window;
-  window.setFixedSize(form.clientWidth / core::kTwipsPerPixel,
-                      form.clientHeight / core::kTwipsPerPixel);
+  window.setFixedSize(form.clientWidth / umrak::core::kTwipsPerPixel,
+                      form.clientHeight / umrak::core::kTwipsPerPixel);
   window.show();
   return QApplication::exec();
 }

@@ -8,6 +8,8 @@
 #include "core/control_record.h"
 #include "ui/form/form_description.h"
 
+namespace umrak {
+
 namespace {
 
 int pixels(int twips) {
@@ -38,7 +40,8 @@ QWidget* plainWidget(const core::ControlRecord& r, QWidget* parent) {
 
 // The 55 controls of Form1 as stock widgets at their stored places: what the
 // window costs before any styling.
-int main(int argc, char* argv[]) {
+
+int programMain(int argc, char* argv[]) {
   QApplication app(argc, argv);
   const core::FormDescription& description = form::form1Description();
   QWidget window;
@@ -50,4 +53,10 @@ int main(int argc, char* argv[]) {
   }
   window.show();
   return QApplication::exec();
+}
+
+}  // namespace umrak
+
+int main(int argc, char* argv[]) {
+  return umrak::programMain(argc, argv);
 }

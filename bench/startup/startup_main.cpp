@@ -16,6 +16,8 @@
 #include "bench/startup/window_watch.h"
 #include "bench/startup/xvfb.h"
 
+namespace umrak {
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -145,7 +147,7 @@ int run(const Options& o) {
 
 }  // namespace
 
-int main(int argc, char* argv[]) {
+int programMain(int argc, char* argv[]) {
   Options options;
   try {
     options = parse(argc, argv);
@@ -159,4 +161,10 @@ int main(int argc, char* argv[]) {
     std::fprintf(stderr, "umrak_startup: %s\n", e.what());
     return 1;
   }
+}
+
+}  // namespace umrak
+
+int main(int argc, char* argv[]) {
+  return umrak::programMain(argc, argv);
 }

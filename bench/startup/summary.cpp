@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <limits>
 
-namespace startup {
+namespace umrak::startup {
 
 namespace {
 
@@ -55,4 +55,4 @@ void printSummary(const std::vector<ProgramResults>& results) {
   }
 }
 
-}  // namespace startup
+}  // namespace umrak::startup

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-namespace startup {
+namespace umrak::startup {
 
 // What one run of one program showed; times in milliseconds from exec.
 struct Sample {
@@ -22,4 +22,4 @@ struct ProgramResults {
 // program, with the count of runs that failed to paint or to close.
 void printSummary(const std::vector<ProgramResults>& results);
 
-}  // namespace startup
+}  // namespace umrak::startup

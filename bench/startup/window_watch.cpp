@@ -9,7 +9,7 @@
 #include <memory>
 #include <stdexcept>
 
-namespace startup {
+namespace umrak::startup {
 
 struct WindowWatch::Run {
   Clock::time_point start;
@@ -156,4 +156,4 @@ void WindowWatch::askToClose(xcb_window_t window) {
                  reinterpret_cast<const char*>(&message));
 }
 
-}  // namespace startup
+}  // namespace umrak::startup

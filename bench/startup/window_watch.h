@@ -9,7 +9,7 @@
 
 #include "bench/startup/child_process.h"
 
-namespace startup {
+namespace umrak::startup {
 
 using Clock = std::chrono::steady_clock;
 
@@ -51,4 +51,4 @@ class WindowWatch {
   xcb_atom_t deleteWindow_ = 0;
 };
 
-}  // namespace startup
+}  // namespace umrak::startup

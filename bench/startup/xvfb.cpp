@@ -12,7 +12,7 @@
 
 extern char** environ;
 
-namespace startup {
+namespace umrak::startup {
 
 namespace {
 
@@ -67,4 +67,4 @@ Xvfb::~Xvfb() {
   waitpid(pid_, nullptr, 0);
 }
 
-}  // namespace startup
+}  // namespace umrak::startup

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace startup {
+namespace umrak::startup {
 
 // A private X server, asked to pick a free display itself (-displayfd), so
 // that nothing else draws on it and no display number is guessed.
@@ -22,4 +22,4 @@ class Xvfb {
   std::string display_;
 };
 
-}  // namespace startup
+}  // namespace umrak::startup

@@ -7,5 +7,6 @@
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
-  return scenario::runCommandLine(args, scenario::windowDriverFactory(), std::cout, std::cerr);
+  return umrak::scenario::runCommandLine(args, umrak::scenario::windowDriverFactory(), std::cout,
+                                         std::cerr);
 }

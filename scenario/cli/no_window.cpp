@@ -1,9 +1,9 @@
 #include "scenario/window_driver.h"
 
-namespace scenario {
+namespace umrak::scenario {
 
 DriverFactory windowDriverFactory() {
   return {};
 }
 
-}  // namespace scenario
+}  // namespace umrak::scenario

@@ -8,7 +8,7 @@
 #include "scenario/sessions/texts.h"
 #include "ui/form/form_description.h"
 
-namespace sessions {
+namespace umrak::sessions {
 
 namespace {
 
@@ -127,4 +127,4 @@ scenario::Script generateSession(std::uint64_t seed, const SessionOptions& optio
   return SessionMaker(seed, options).make();
 }
 
-}  // namespace sessions
+}  // namespace umrak::sessions

@@ -4,7 +4,7 @@
 
 #include "scenario/script.h"
 
-namespace sessions {
+namespace umrak::sessions {
 
 struct SessionOptions {
   int maxActions = 30;
@@ -19,4 +19,4 @@ struct SessionOptions {
 // The same seed gives the same session.
 scenario::Script generateSession(std::uint64_t seed, const SessionOptions& options);
 
-}  // namespace sessions
+}  // namespace umrak::sessions

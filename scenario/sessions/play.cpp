@@ -8,7 +8,7 @@
 #include "scenario/quoting.h"
 #include "ui/form/form_description.h"
 
-namespace sessions {
+namespace umrak::sessions {
 
 namespace {
 
@@ -176,4 +176,4 @@ std::optional<Failure> playSideBySide(const scenario::Script& session,
   return std::nullopt;
 }
 
-}  // namespace sessions
+}  // namespace umrak::sessions

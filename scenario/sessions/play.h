@@ -8,7 +8,7 @@
 #include "scenario/driver.h"
 #include "scenario/script.h"
 
-namespace sessions {
+namespace umrak::sessions {
 
 // Where a session went wrong: after which action, what differed or broke,
 // and the expectations (the form model's side) that catch it in a scenario.
@@ -32,4 +32,4 @@ std::optional<Failure> playOnModel(const scenario::Script& session);
 std::optional<Failure> playSideBySide(const scenario::Script& session,
                                       const scenario::DriverFactory& window);
 
-}  // namespace sessions
+}  // namespace umrak::sessions

@@ -4,7 +4,7 @@
 #include <random>
 #include <span>
 
-namespace sessions {
+namespace umrak::sessions {
 
 // The one source of chance in a session. The engine's sequence is fixed by
 // the standard, and draws use nothing library-specific, so a seed gives the
@@ -32,4 +32,4 @@ class Random {
   std::mt19937_64 engine_;
 };
 
-}  // namespace sessions
+}  // namespace umrak::sessions

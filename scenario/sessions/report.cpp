@@ -7,7 +7,7 @@
 #include "scenario/writer.h"
 #include "ui/form/form_description.h"
 
-namespace sessions {
+namespace umrak::sessions {
 
 namespace {
 
@@ -52,4 +52,4 @@ bool readsBack(const scenario::Script& session) {
       [](const scenario::Command& a, const scenario::Command& b) { return a.step == b.step; });
 }
 
-}  // namespace sessions
+}  // namespace umrak::sessions

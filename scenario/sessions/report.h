@@ -5,7 +5,7 @@
 #include "scenario/script.h"
 #include "scenario/sessions/play.h"
 
-namespace sessions {
+namespace umrak::sessions {
 
 // The scenario file that shows a failure, whole, ready to go with the
 // acceptance scenarios: `comment` as comment lines, then the session's
@@ -18,4 +18,4 @@ std::string failureScenario(const scenario::Script& session, const Failure& fail
 // The session written as a scenario file reads back as the same steps.
 bool readsBack(const scenario::Script& session);
 
-}  // namespace sessions
+}  // namespace umrak::sessions

@@ -9,7 +9,7 @@
 #include "scenario/sessions/shrink.h"
 #include "scenario/writer.h"
 
-namespace sessions {
+namespace umrak::sessions {
 
 namespace {
 
@@ -76,4 +76,4 @@ RunSummary runSessions(const RunOptions& o, const scenario::DriverFactory& windo
   return summary;
 }
 
-}  // namespace sessions
+}  // namespace umrak::sessions

@@ -5,7 +5,7 @@
 
 #include "scenario/driver.h"
 
-namespace sessions {
+namespace umrak::sessions {
 
 struct RunOptions {
   std::uint64_t seed = 1;  // session i is generated from seed + i
@@ -29,4 +29,4 @@ RunSummary runSessions(const RunOptions& options, const scenario::DriverFactory&
 // The seed of the session being played, for a report of a crash.
 std::uint64_t currentSeed();
 
-}  // namespace sessions
+}  // namespace umrak::sessions

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace sessions {
+namespace umrak::sessions {
 
 namespace {
 
@@ -68,4 +68,4 @@ scenario::Script shrink(scenario::Script session, const StillFails& stillFails) 
   return session;
 }
 
-}  // namespace sessions
+}  // namespace umrak::sessions

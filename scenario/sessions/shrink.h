@@ -4,7 +4,7 @@
 
 #include "scenario/script.h"
 
-namespace sessions {
+namespace umrak::sessions {
 
 // True while a candidate session still fails the same way.
 using StillFails = std::function<bool(const scenario::Script&)>;
@@ -16,4 +16,4 @@ using StillFails = std::function<bool(const scenario::Script&)>;
 // per text, which a megabyte needs).
 scenario::Script shrink(scenario::Script session, const StillFails& stillFails);
 
-}  // namespace sessions
+}  // namespace umrak::sessions

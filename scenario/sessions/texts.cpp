@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-namespace sessions {
+namespace umrak::sessions {
 
 namespace {
 
@@ -166,4 +166,4 @@ std::u16string dateText(Random& random) {
   return withBlanks(digitsOf(std::to_string(plainNumber(random)), script), random);
 }
 
-}  // namespace sessions
+}  // namespace umrak::sessions

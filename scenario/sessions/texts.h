@@ -4,7 +4,7 @@
 
 #include "scenario/sessions/random.h"
 
-namespace sessions {
+namespace umrak::sessions {
 
 // A text a user might put into a date box: numbers with blanks before, after
 // and inside, signs, decimal points, commas and exponents, in ASCII or either
@@ -13,4 +13,4 @@ namespace sessions {
 // double; and, once in a long while, a megabyte.
 std::u16string dateText(Random& random);
 
-}  // namespace sessions
+}  // namespace umrak::sessions

@@ -7,7 +7,7 @@
 #include "ui/form_window.h"
 #include "ui/scroll_bar.h"
 
-namespace scenario {
+namespace umrak::scenario {
 
 namespace {
 
@@ -77,4 +77,4 @@ void dragThumbTo(ui::ScrollBar& bar, std::int16_t value) {
   QTest::mouseRelease(&bar, Qt::LeftButton, Qt::NoModifier, thumbCentreAt(bar, value));
 }
 
-}  // namespace scenario
+}  // namespace umrak::scenario

@@ -4,12 +4,12 @@
 
 #include "core/controls.h"
 
-namespace ui {
+namespace umrak::ui {
 class Form1Window;
 class ScrollBar;
-}  // namespace ui
+}  // namespace umrak::ui
 
-namespace scenario {
+namespace umrak::scenario {
 
 ui::ScrollBar& barOf(const ui::Form1Window& window, core::ControlId bar);
 
@@ -22,4 +22,4 @@ void clickTo(ui::ScrollBar& bar, std::int16_t value, Part part);
 // Presses the thumb, moves it through every value up to `value` and lets go.
 void dragThumbTo(ui::ScrollBar& bar, std::int16_t value);
 
-}  // namespace scenario
+}  // namespace umrak::scenario

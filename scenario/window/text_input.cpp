@@ -9,7 +9,7 @@
 #include "scenario/quoting.h"
 #include "ui/text_box.h"
 
-namespace scenario {
+namespace umrak::scenario {
 
 namespace {
 
@@ -136,4 +136,4 @@ void middleClickInto(QWidget* box) {
   QTest::mouseClick(area, Qt::MiddleButton, Qt::NoModifier, area->rect().center());
 }
 
-}  // namespace scenario
+}  // namespace umrak::scenario

@@ -5,7 +5,7 @@
 
 class QWidget;
 
-namespace scenario {
+namespace umrak::scenario {
 
 // Text entry into a box as a user makes it, for the window driver. Each
 // function throws CannotPerform when the box does not end up holding what
@@ -26,4 +26,4 @@ void middleClickInto(QWidget* box);
 
 void putOnClipboard(const std::optional<std::u16string>& text);
 
-}  // namespace scenario
+}  // namespace umrak::scenario

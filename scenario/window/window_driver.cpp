@@ -15,7 +15,7 @@
 #include "ui/scroll_bar.h"
 #include "ui/text_box.h"
 
-namespace scenario {
+namespace umrak::scenario {
 
 namespace {
 
@@ -176,4 +176,4 @@ DriverFactory windowDriverFactory() {
   };
 }
 
-}  // namespace scenario
+}  // namespace umrak::scenario

@@ -9,7 +9,7 @@
 class QApplication;
 class QWidget;
 
-namespace scenario {
+namespace umrak::scenario {
 
 // Replays a scenario through the real window with simulated input: key
 // clicks into the boxes, mouse clicks on the visible part of the buttons,
@@ -51,4 +51,4 @@ class WindowDriver final : public Driver {
   std::optional<std::u16string> clipboard_;
 };
 
-}  // namespace scenario
+}  // namespace umrak::scenario

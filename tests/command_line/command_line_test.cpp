@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QProcess>
 
+namespace umrak {
+
 namespace {
 
 using Action = ui::CommandLine::Action;
@@ -100,8 +102,14 @@ TEST(Program, AnswersWithoutADisplay) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int programMain(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
+}
+
+}  // namespace umrak
+
+int main(int argc, char* argv[]) {
+  return umrak::programMain(argc, argv);
 }

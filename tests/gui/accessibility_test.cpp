@@ -9,7 +9,7 @@
 #include "tests/gui/fixture.h"
 #include "tests/gui/gui_tests.h"
 
-namespace gui_test {
+namespace umrak::gui_test {
 
 namespace {
 
@@ -148,6 +148,6 @@ int runAccessibilityTests(int argc, char** argv) {
   return QTest::qExec(&test, argc, argv);
 }
 
-}  // namespace gui_test
+}  // namespace umrak::gui_test
 
 #include "accessibility_test.moc"

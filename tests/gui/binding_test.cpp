@@ -13,7 +13,7 @@
 #include "ui/scroll_bar.h"
 #include "ui/text_box.h"
 
-namespace gui_test {
+namespace umrak::gui_test {
 
 namespace {
 
@@ -276,6 +276,6 @@ int runBindingTests(int argc, char** argv) {
   return QTest::qExec(&test, argc, argv);
 }
 
-}  // namespace gui_test
+}  // namespace umrak::gui_test
 
 #include "binding_test.moc"

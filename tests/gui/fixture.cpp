@@ -5,7 +5,7 @@
 #include "ui/form/credit.h"
 #include "ui/form/form_description.h"
 
-namespace gui_test {
+namespace umrak::gui_test {
 
 using C = core::ControlId;
 
@@ -79,4 +79,4 @@ QImage WindowUnderTest::surface() {
   return image;
 }
 
-}  // namespace gui_test
+}  // namespace umrak::gui_test

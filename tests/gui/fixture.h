@@ -9,7 +9,7 @@
 #include "core/controls.h"
 #include "ui/form_window.h"
 
-namespace gui_test {
+namespace umrak::gui_test {
 
 const core::ControlRecord& recordOf(core::ControlId id);
 
@@ -69,4 +69,4 @@ void ignoreOffscreenWarning(const char* message);
 // The box each scroll bar fills.
 core::ControlId boxOf(core::ControlId bar);
 
-}  // namespace gui_test
+}  // namespace umrak::gui_test

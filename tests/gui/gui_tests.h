@@ -1,6 +1,6 @@
 #pragma once
 
-namespace gui_test {
+namespace umrak::gui_test {
 
 class ModalWatchdog;
 
@@ -12,4 +12,4 @@ int runQtTextsTests(int argc, char** argv);
 int runReadingOrderTests(int argc, char** argv);
 int runAccessibilityTests(int argc, char** argv);
 
-}  // namespace gui_test
+}  // namespace umrak::gui_test

@@ -17,7 +17,7 @@
 #include "ui/frame_strip.h"
 #include "ui/text_box.h"
 
-namespace gui_test {
+namespace umrak::gui_test {
 
 namespace {
 
@@ -411,6 +411,6 @@ int runLayoutTests(int argc, char** argv) {
   return QTest::qExec(&test, argc, argv);
 }
 
-}  // namespace gui_test
+}  // namespace umrak::gui_test
 
 #include "layout_test.moc"

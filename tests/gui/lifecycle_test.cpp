@@ -13,7 +13,7 @@
 #include "tests/gui/modal_watchdog.h"
 #include "ui/form/credit.h"
 
-namespace gui_test {
+namespace umrak::gui_test {
 
 namespace {
 
@@ -221,6 +221,6 @@ int runLifecycleTests(int argc, char** argv, ModalWatchdog& watchdog) {
   return QTest::qExec(&test, argc, argv);
 }
 
-}  // namespace gui_test
+}  // namespace umrak::gui_test
 
 #include "lifecycle_test.moc"

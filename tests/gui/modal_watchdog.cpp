@@ -5,7 +5,7 @@
 #include <QTest>
 #include <utility>
 
-namespace gui_test {
+namespace umrak::gui_test {
 
 void ModalWatchdog::start() {
   timer_.setInterval(50);
@@ -32,4 +32,4 @@ void ModalWatchdog::check() {
   }
 }
 
-}  // namespace gui_test
+}  // namespace umrak::gui_test

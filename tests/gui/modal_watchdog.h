@@ -6,7 +6,7 @@
 
 class QWidget;
 
-namespace gui_test {
+namespace umrak::gui_test {
 
 // Keeps an unexpected modal box from hanging the run: it fails the running
 // test and closes the box. A test that expects a box hands it to `expect`.
@@ -26,4 +26,4 @@ class ModalWatchdog : public QObject {
   std::function<void(QWidget*)> handler_;
 };
 
-}  // namespace gui_test
+}  // namespace umrak::gui_test

@@ -12,7 +12,7 @@
 #include "tests/gui/gui_tests.h"
 #include "ui/scroll_bar.h"
 
-namespace gui_test {
+namespace umrak::gui_test {
 
 namespace {
 
@@ -152,6 +152,6 @@ int runQtTextsTests(int argc, char** argv) {
   return QTest::qExec(&test, argc, argv);
 }
 
-}  // namespace gui_test
+}  // namespace umrak::gui_test
 
 #include "qt_texts_test.moc"

@@ -14,7 +14,7 @@
 #include "ui/accessible_names.h"
 #include "ui/form/form_description.h"
 
-namespace gui_test {
+namespace umrak::gui_test {
 
 namespace {
 
@@ -217,6 +217,6 @@ int runReadingOrderTests(int argc, char** argv) {
   return QTest::qExec(&test, argc, argv);
 }
 
-}  // namespace gui_test
+}  // namespace umrak::gui_test
 
 #include "reading_order_test.moc"

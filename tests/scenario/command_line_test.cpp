@@ -8,7 +8,7 @@
 
 #include "scenario/headless_driver.h"
 
-namespace scenario {
+namespace umrak::scenario {
 namespace {
 
 using Args = std::vector<std::string>;
@@ -130,4 +130,4 @@ TEST_F(CommandLineRun, WindowDriverReplaysAndSavesTheLastWindow) {
 }
 
 }  // namespace
-}  // namespace scenario
+}  // namespace umrak::scenario

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace scenario {
+namespace umrak::scenario {
 namespace {
 
 using core::ControlId;
@@ -99,4 +99,4 @@ TEST(HeadlessDriver, InjectedFaultHitsTheNextOperationOnly) {
 }
 
 }  // namespace
-}  // namespace scenario
+}  // namespace umrak::scenario

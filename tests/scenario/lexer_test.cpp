@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace scenario {
+namespace umrak::scenario {
 namespace {
 
 struct TextCase {
@@ -80,4 +80,4 @@ TEST(Lexer, MalformedTextsAreRejected) {
 }
 
 }  // namespace
-}  // namespace scenario
+}  // namespace umrak::scenario

@@ -4,7 +4,7 @@
 
 #include "ui/form/form_description.h"
 
-namespace scenario {
+namespace umrak::scenario {
 namespace {
 
 using core::ControlId;
@@ -104,4 +104,4 @@ TEST(Parser, EveryBadLineIsReportedNotJustTheFirst) {
 }
 
 }  // namespace
-}  // namespace scenario
+}  // namespace umrak::scenario

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace scenario {
+namespace umrak::scenario {
 namespace {
 
 TEST(Quoting, ReportsShowTextsAsAScenarioWouldWriteThem) {
@@ -27,4 +27,4 @@ TEST(Quoting, ReportsShowTextsAsAScenarioWouldWriteThem) {
 }
 
 }  // namespace
-}  // namespace scenario
+}  // namespace umrak::scenario

@@ -7,7 +7,7 @@
 #include "scenario/parser.h"
 #include "ui/form/form_description.h"
 
-namespace scenario {
+namespace umrak::scenario {
 namespace {
 
 using core::ControlId;
@@ -176,4 +176,4 @@ TEST(Runner, FailLinesNeedADriverThatCanInjectFaults) {
 }
 
 }  // namespace
-}  // namespace scenario
+}  // namespace umrak::scenario

@@ -12,7 +12,7 @@
 #include "scenario/writer.h"
 #include "ui/form/form_description.h"
 
-namespace sessions {
+namespace umrak::sessions {
 namespace {
 
 using C = core::ControlId;
@@ -129,4 +129,4 @@ TEST(Sessions, AFailureIsWrittenAsAScenarioThatPassesOnTheModelAndFailsInTheWind
 }
 
 }  // namespace
-}  // namespace sessions
+}  // namespace umrak::sessions

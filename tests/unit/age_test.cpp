@@ -5,7 +5,7 @@
 
 #include "tests/unit/session.h"
 
-namespace unit {
+namespace umrak::unit {
 namespace {
 
 using C = core::ControlId;
@@ -72,4 +72,4 @@ TEST(AgeButton, MarkerBlockNeverReadsItsCurrentBox) {
 }
 
 }  // namespace
-}  // namespace unit
+}  // namespace umrak::unit

@@ -5,7 +5,7 @@
 
 #include "tests/unit/session.h"
 
-namespace unit {
+namespace umrak::unit {
 namespace {
 
 using C = core::ControlId;
@@ -83,4 +83,4 @@ TEST(BorrowButtons, BirthYearMarkerReadsNoLabel) {
 }
 
 }  // namespace
-}  // namespace unit
+}  // namespace umrak::unit

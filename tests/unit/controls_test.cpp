@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace unit {
+namespace umrak::unit {
 namespace {
 
 TEST(ControlNames, EveryNameFindsItsControlExactly) {
@@ -16,4 +16,4 @@ TEST(ControlNames, EveryNameFindsItsControlExactly) {
 }
 
 }  // namespace
-}  // namespace unit
+}  // namespace umrak::unit

@@ -8,7 +8,7 @@
 #include "core/run_error.h"
 #include "core/utf.h"
 
-namespace unit {
+namespace umrak::unit {
 namespace {
 
 using core::utf8ToUtf16;
@@ -215,4 +215,4 @@ TEST(NumberText, LargestDoublesStillReadBack) {
 }
 
 }  // namespace
-}  // namespace unit
+}  // namespace umrak::unit

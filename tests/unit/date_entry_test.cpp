@@ -5,7 +5,7 @@
 
 #include "tests/unit/session.h"
 
-namespace unit {
+namespace umrak::unit {
 namespace {
 
 using C = core::ControlId;
@@ -91,4 +91,4 @@ TEST(ScrollBars, BoxesAndBarsDisagreeUntilABarMoves) {
 }
 
 }  // namespace
-}  // namespace unit
+}  // namespace umrak::unit

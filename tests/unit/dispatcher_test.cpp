@@ -5,7 +5,7 @@
 
 #include "tests/unit/session.h"
 
-namespace unit {
+namespace umrak::unit {
 namespace {
 
 using C = core::ControlId;
@@ -128,4 +128,4 @@ TEST(CreditButton, ThePrintPositionOnlyMovesOn) {
 }
 
 }  // namespace
-}  // namespace unit
+}  // namespace umrak::unit

@@ -10,7 +10,7 @@
 
 #include "core/utf.h"
 
-namespace unit {
+namespace umrak::unit {
 namespace {
 
 using C = core::ControlId;
@@ -196,4 +196,4 @@ TEST(StoredForm, Colours) {
 }
 
 }  // namespace
-}  // namespace unit
+}  // namespace umrak::unit

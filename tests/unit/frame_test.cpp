@@ -7,7 +7,7 @@
 #include "entry/scroll_entry.h"
 #include "tests/unit/session.h"
 
-namespace unit {
+namespace umrak::unit {
 namespace {
 
 using C = core::ControlId;
@@ -159,4 +159,4 @@ TEST(HandlerFrame, EachProcedureHoldsTheFormWhileItRuns) {
 }
 
 }  // namespace
-}  // namespace unit
+}  // namespace umrak::unit

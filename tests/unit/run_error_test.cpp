@@ -6,7 +6,7 @@
 
 #include "core/frame.h"
 
-namespace unit {
+namespace umrak::unit {
 namespace {
 
 constexpr core::Status statusOf(std::uint32_t bits) {
@@ -69,4 +69,4 @@ TEST(FloatingPointCheck, RaisesOverflowOnlyBeyondTheRangeOfADouble) {
 }
 
 }  // namespace
-}  // namespace unit
+}  // namespace umrak::unit

@@ -11,7 +11,7 @@
 #include "core/utf.h"
 #include "ui/form/form1.h"
 
-namespace unit {
+namespace umrak::unit {
 
 class RecordingReporter final : public core::ErrorReporter {
  public:
@@ -78,4 +78,4 @@ constexpr core::Status vbError(std::int32_t number) {
   return static_cast<core::Status>(0x800A0000u | static_cast<std::uint32_t>(number));
 }
 
-}  // namespace unit
+}  // namespace umrak::unit

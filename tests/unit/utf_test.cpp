@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace unit {
+namespace umrak::unit {
 namespace {
 
 TEST(Utf, TextRoundTripsAndBrokenInputBecomesReplacementCharacters) {
@@ -23,4 +23,4 @@ TEST(Utf, TextRoundTripsAndBrokenInputBecomesReplacementCharacters) {
 }
 
 }  // namespace
-}  // namespace unit
+}  // namespace umrak::unit

@@ -4,7 +4,7 @@
 
 #include "tests/unit/session.h"
 
-namespace unit {
+namespace umrak::unit {
 namespace {
 
 using C = core::ControlId;
@@ -52,4 +52,4 @@ TEST(ZodiacButton, MonthWithoutSignKeepsThePreviousOne) {
 }
 
 }  // namespace
-}  // namespace unit
+}  // namespace umrak::unit

@@ -23,7 +23,7 @@
 #include "ui/application.h"
 #include "ui/form_window.h"
 
-namespace gui_test {
+namespace umrak::gui_test {
 
 namespace {
 
@@ -155,17 +155,17 @@ bool waitForWindowManager() {
   return runs;
 }
 
-}  // namespace gui_test
+}  // namespace umrak::gui_test
 
 int main(int argc, char* argv[]) {
-  if (!gui_test::waitForWindowManager()) {
+  if (!umrak::gui_test::waitForWindowManager()) {
     std::fputs("no window manager came up\n", stderr);
     return 1;
   }
-  ui::prepareQt();
+  umrak::ui::prepareQt();
   QApplication app(argc, argv);
-  ui::setUpApplication();
-  gui_test::FocusTest test;
+  umrak::ui::setUpApplication();
+  umrak::gui_test::FocusTest test;
   return QTest::qExec(&test, argc, argv);
 }
 

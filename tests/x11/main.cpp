@@ -5,13 +5,13 @@
 #include "ui/application.h"
 
 int main(int argc, char* argv[]) {
-  ui::prepareQt();
+  umrak::ui::prepareQt();
   QApplication app(argc, argv);
-  ui::setUpApplication();
-  gui_test::ModalWatchdog watchdog;
+  umrak::ui::setUpApplication();
+  umrak::gui_test::ModalWatchdog watchdog;
   watchdog.start();
 
-  int failures = gui_test::runPasteTests(argc, argv);
-  failures += gui_test::runWindowSystemTests(argc, argv);
+  int failures = umrak::gui_test::runPasteTests(argc, argv);
+  failures += umrak::gui_test::runWindowSystemTests(argc, argv);
   return failures == 0 ? 0 : 1;
 }

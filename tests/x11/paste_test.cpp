@@ -15,7 +15,7 @@
 #include "tests/x11/x11_tests.h"
 #include "ui/form_style.h"
 
-namespace gui_test {
+namespace umrak::gui_test {
 
 namespace {
 
@@ -161,6 +161,6 @@ int runPasteTests(int argc, char** argv) {
   return QTest::qExec(&test, argc, argv);
 }
 
-}  // namespace gui_test
+}  // namespace umrak::gui_test
 
 #include "paste_test.moc"

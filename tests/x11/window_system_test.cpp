@@ -13,7 +13,7 @@
 #include "tests/x11/x_server.h"
 #include "ui/form/credit.h"
 
-namespace gui_test {
+namespace umrak::gui_test {
 
 namespace {
 
@@ -87,6 +87,6 @@ int runWindowSystemTests(int argc, char** argv) {
   return QTest::qExec(&test, argc, argv);
 }
 
-}  // namespace gui_test
+}  // namespace umrak::gui_test
 
 #include "window_system_test.moc"

@@ -5,7 +5,7 @@
 #include <QtGlobal>
 #include <cstdlib>
 
-namespace gui_test {
+namespace umrak::gui_test {
 
 namespace {
 
@@ -61,4 +61,4 @@ void Keyboard::type(std::string_view digits) {
   for (const char digit : digits) press(static_cast<xcb_keysym_t>(digit));
 }
 
-}  // namespace gui_test
+}  // namespace umrak::gui_test

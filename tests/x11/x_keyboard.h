@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-namespace gui_test {
+namespace umrak::gui_test {
 
 // Keys pressed through the XTEST extension of the X server on DISPLAY, as on
 // a real keyboard: each goes where the X input focus is when the server
@@ -37,4 +37,4 @@ class Keyboard {
   std::vector<xcb_keysym_t> symbols_;
 };
 
-}  // namespace gui_test
+}  // namespace umrak::gui_test

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-namespace gui_test {
+namespace umrak::gui_test {
 
 xcb_connection_t* connection() {
   return qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
@@ -32,4 +32,4 @@ xcb_window_t activeWindow() {
   return window;
 }
 
-}  // namespace gui_test
+}  // namespace umrak::gui_test

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-namespace gui_test {
+namespace umrak::gui_test {
 
 // Qt's own connection to the X server.
 xcb_connection_t* connection();
@@ -14,4 +14,4 @@ xcb_atom_t atomOf(std::string_view name);
 // root window), or none.
 xcb_window_t activeWindow();
 
-}  // namespace gui_test
+}  // namespace umrak::gui_test

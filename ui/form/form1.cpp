@@ -9,7 +9,7 @@
 #include "ui/form/form_description.h"
 #include "zodiac/zodiac.h"
 
-namespace form {
+namespace umrak::form {
 
 namespace {
 
@@ -55,4 +55,4 @@ core::EventTable form1Events() {
 Form1::Form1(core::ErrorReporter& reporter)
     : model_(form1Description()), dispatcher_(model_, form1Events(), reporter) {}
 
-}  // namespace form
+}  // namespace umrak::form

@@ -3,7 +3,7 @@
 #include "core/event_table.h"
 #include "core/form_model.h"
 
-namespace form {
+namespace umrak::form {
 
 // Every event of Form1 that reaches a procedure.
 core::EventTable form1Events();
@@ -25,4 +25,4 @@ class Form1 {
   core::Dispatcher dispatcher_;
 };
 
-}  // namespace form
+}  // namespace umrak::form

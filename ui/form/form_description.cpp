@@ -1,6 +1,6 @@
 #include "ui/form/form_description.h"
 
-namespace form {
+namespace umrak::form {
 
 namespace {
 
@@ -190,4 +190,4 @@ const core::FormDescription& form1Description() {
   return description;
 }
 
-}  // namespace form
+}  // namespace umrak::form

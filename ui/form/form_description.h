@@ -2,9 +2,9 @@
 
 #include "core/control_record.h"
 
-namespace form {
+namespace umrak::form {
 
 // The stored description of Form1: the form's own record and its 55 controls.
 const core::FormDescription& form1Description();
 
-}  // namespace form
+}  // namespace umrak::form

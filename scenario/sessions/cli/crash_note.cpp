@@ -12,7 +12,7 @@
 // Present only in a build with a sanitizer runtime.
 extern "C" void __sanitizer_set_death_callback(void (*callback)()) __attribute__((weak));
 
-namespace sessions {
+namespace umrak::sessions {
 
 namespace {
 
@@ -50,4 +50,4 @@ void noteCrashes(const char* rerun) {
   if (__sanitizer_set_death_callback) __sanitizer_set_death_callback(tell);
 }
 
-}  // namespace sessions
+}  // namespace umrak::sessions

@@ -1,9 +1,9 @@
 #pragma once
 
-namespace sessions {
+namespace umrak::sessions {
 
 // When the process dies of a signal or a sanitizer report, says which
 // session it was playing and how to play that one again.
 void noteCrashes(const char* rerun);
 
-}  // namespace sessions
+}  // namespace umrak::sessions

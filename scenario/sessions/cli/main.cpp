@@ -9,6 +9,8 @@
 #include "scenario/sessions/run.h"
 #include "scenario/window_driver.h"
 
+namespace umrak {
+
 namespace {
 
 constexpr int kUsageError = 2;
@@ -57,7 +59,7 @@ bool parse(int argc, char** argv, sessions::RunOptions& o, std::string& error) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int programMain(int argc, char** argv) {
   sessions::RunOptions options;
   std::string error;
   if (!parse(argc, argv, options, error)) {
@@ -80,4 +82,10 @@ int main(int argc, char** argv) {
               static_cast<unsigned long long>(s.sessions - s.failed),
               static_cast<unsigned long long>(s.failed));
   return s.failed == 0 ? 0 : 1;
+}
+
+}  // namespace umrak
+
+int main(int argc, char* argv[]) {
+  return umrak::programMain(argc, argv);
 }
