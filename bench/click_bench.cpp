@@ -1,8 +1,8 @@
 #include <benchmark/benchmark.h>
 
 #include "core/controls.h"
-#include "core/event_table.h"
-#include "ui/form/form1.h"
+#include "core/dispatcher.h"
+#include "form1/events/form1.h"
 
 namespace umrak {
 
@@ -20,7 +20,7 @@ class CountingReporter : public core::ErrorReporter {
 // as the window delivers it.
 void BM_Command7Click(benchmark::State& state) {
   CountingReporter reporter;
-  form::Form1 form(reporter);
+  form1::Form1 form(reporter);
   core::FormModel& model = form.model();
   model.userSetText(ControlId::Text1, u"1980");
   model.userSetText(ControlId::Text2, u"7");

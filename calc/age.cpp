@@ -38,8 +38,8 @@ void runBlock(core::FormModel& form, const Block& b) {
 
 }  // namespace
 
-core::Status Command7_Click(core::FormModel& form, core::Entry entry) {
-  return core::runProcedure(form, entry, [](core::FormModel& f) {
+core::Status Command7_Click(core::FormModel& form, core::Caller caller) {
+  return core::runProcedure(form, caller, [](core::FormModel& f) {
     for (const Block& b : kBlocks) runBlock(f, b);
   });
 }

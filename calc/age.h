@@ -1,11 +1,11 @@
 #pragma once
 
-#include "core/frame.h"
+#include "core/procedure.h"
 
 namespace umrak::calc {
 
 // The enter button: the age as three plain differences, current minus birth,
 // into Label8 (years), Label10 (days) and Label7 (months).
-core::Status Command7_Click(core::FormModel& form, core::Entry entry);
+core::Status Command7_Click(core::FormModel& form, core::Caller caller);
 
 }  // namespace umrak::calc

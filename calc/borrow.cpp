@@ -41,24 +41,24 @@ void runStep(core::FormModel& form, const Step& s) {
   core::setCaption(form, s.target, core::numberText(value));
 }
 
-core::Status runSteps(core::FormModel& form, core::Entry entry, std::span<const Step> steps) {
-  return core::runProcedure(form, entry, [steps](core::FormModel& f) {
+core::Status runSteps(core::FormModel& form, core::Caller caller, std::span<const Step> steps) {
+  return core::runProcedure(form, caller, [steps](core::FormModel& f) {
     for (const Step& s : steps) runStep(f, s);
   });
 }
 
 }  // namespace
 
-core::Status Command14_Click(core::FormModel& form, core::Entry entry) {
-  return runSteps(form, entry, kCommand14);
+core::Status Command14_Click(core::FormModel& form, core::Caller caller) {
+  return runSteps(form, caller, kCommand14);
 }
 
-core::Status Command15_Click(core::FormModel& form, core::Entry entry) {
-  return runSteps(form, entry, kCommand15);
+core::Status Command15_Click(core::FormModel& form, core::Caller caller) {
+  return runSteps(form, caller, kCommand15);
 }
 
-core::Status Command16_Click(core::FormModel& form, core::Entry entry) {
-  return runSteps(form, entry, kCommand16);
+core::Status Command16_Click(core::FormModel& form, core::Caller caller) {
+  return runSteps(form, caller, kCommand16);
 }
 
 }  // namespace umrak::calc

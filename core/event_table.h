@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "core/frame.h"
+#include "core/procedure.h"
 
 namespace umrak::core {
 
@@ -22,31 +22,6 @@ class EventTable {
 
  private:
   std::span<const EventBinding> bindings_;
-};
-
-// Where untrapped run-time errors go: the window shows a message box, the
-// scenario runner records them.
-class ErrorReporter {
- public:
-  virtual ~ErrorReporter() = default;
-  virtual void report(const RunError& error) = 0;
-};
-
-enum class Outcome : std::uint8_t { NoProcedure, Completed, Failed };
-
-// Delivers events to procedures one at a time. An untrapped run-time error is
-// reported once and the program goes on with every property as it stands.
-class Dispatcher {
- public:
-  Dispatcher(FormModel& form, EventTable table, ErrorReporter& reporter)
-      : form_(form), table_(table), reporter_(reporter) {}
-
-  Outcome raise(ControlId control, Event event);
-
- private:
-  FormModel& form_;
-  EventTable table_;
-  ErrorReporter& reporter_;
 };
 
 }  // namespace umrak::core

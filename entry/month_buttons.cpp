@@ -10,49 +10,49 @@ constexpr std::u16string_view kMonthTexts[] = {u"1", u"2", u"3", u"4",  u"5",  u
                                                u"7", u"8", u"9", u"10", u"11", u"12"};
 
 template <int Month>
-core::Status writeMonth(core::FormModel& form, core::Entry entry) {
-  return core::runProcedure(form, entry, [](core::FormModel& f) {
+core::Status writeMonth(core::FormModel& form, core::Caller caller) {
+  return core::runProcedure(form, caller, [](core::FormModel& f) {
     core::setText(f, core::ControlId::Text2, kMonthTexts[Month - 1]);
   });
 }
 
 }  // namespace
 
-core::Status Command2_Click(core::FormModel& f, core::Entry e) {
-  return writeMonth<1>(f, e);
+core::Status Command2_Click(core::FormModel& f, core::Caller caller) {
+  return writeMonth<1>(f, caller);
 }
-core::Status Command6_Click(core::FormModel& f, core::Entry e) {
-  return writeMonth<2>(f, e);
+core::Status Command6_Click(core::FormModel& f, core::Caller caller) {
+  return writeMonth<2>(f, caller);
 }
-core::Status Command5_Click(core::FormModel& f, core::Entry e) {
-  return writeMonth<3>(f, e);
+core::Status Command5_Click(core::FormModel& f, core::Caller caller) {
+  return writeMonth<3>(f, caller);
 }
-core::Status Command4_Click(core::FormModel& f, core::Entry e) {
-  return writeMonth<4>(f, e);
+core::Status Command4_Click(core::FormModel& f, core::Caller caller) {
+  return writeMonth<4>(f, caller);
 }
-core::Status Command3_Click(core::FormModel& f, core::Entry e) {
-  return writeMonth<5>(f, e);
+core::Status Command3_Click(core::FormModel& f, core::Caller caller) {
+  return writeMonth<5>(f, caller);
 }
-core::Status Command1_Click(core::FormModel& f, core::Entry e) {
-  return writeMonth<6>(f, e);
+core::Status Command1_Click(core::FormModel& f, core::Caller caller) {
+  return writeMonth<6>(f, caller);
 }
-core::Status Command11_Click(core::FormModel& f, core::Entry e) {
-  return writeMonth<7>(f, e);
+core::Status Command11_Click(core::FormModel& f, core::Caller caller) {
+  return writeMonth<7>(f, caller);
 }
-core::Status Command10_Click(core::FormModel& f, core::Entry e) {
-  return writeMonth<8>(f, e);
+core::Status Command10_Click(core::FormModel& f, core::Caller caller) {
+  return writeMonth<8>(f, caller);
 }
-core::Status Command9_Click(core::FormModel& f, core::Entry e) {
-  return writeMonth<9>(f, e);
+core::Status Command9_Click(core::FormModel& f, core::Caller caller) {
+  return writeMonth<9>(f, caller);
 }
-core::Status Command8_Click(core::FormModel& f, core::Entry e) {
-  return writeMonth<10>(f, e);
+core::Status Command8_Click(core::FormModel& f, core::Caller caller) {
+  return writeMonth<10>(f, caller);
 }
-core::Status Command18_Click(core::FormModel& f, core::Entry e) {
-  return writeMonth<11>(f, e);
+core::Status Command18_Click(core::FormModel& f, core::Caller caller) {
+  return writeMonth<11>(f, caller);
 }
-core::Status Command17_Click(core::FormModel& f, core::Entry e) {
-  return writeMonth<12>(f, e);
+core::Status Command17_Click(core::FormModel& f, core::Caller caller) {
+  return writeMonth<12>(f, caller);
 }
 
 }  // namespace umrak::entry

@@ -4,10 +4,10 @@
 #include <ostream>
 #include <sstream>
 
+#include "form1/form_description.h"
 #include "scenario/headless_driver.h"
 #include "scenario/parser.h"
 #include "scenario/runner.h"
-#include "ui/form/form_description.h"
 
 namespace umrak::scenario {
 
@@ -36,7 +36,7 @@ bool runFile(const std::string& path, const DriverFactory& start, std::ostream& 
     out << path << ": cannot read the file\n";
     return false;
   }
-  const ParsedScript parsed = parseScript(*source, form::form1Description());
+  const ParsedScript parsed = parseScript(*source, form1::form1Description());
   for (const ParseError& e : parsed.errors)
     out << path << ':' << e.line << ": " << e.message << '\n';
   if (!parsed.errors.empty()) return false;

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/event_table.h"
+#include "core/dispatcher.h"
+#include "form1/events/form1.h"
 #include "scenario/driver.h"
-#include "ui/form/form1.h"
 
 namespace umrak::scenario {
 
@@ -31,7 +31,7 @@ class HeadlessDriver final : public Driver, private core::ErrorReporter {
   bool failNext(core::ControlId control, core::Op op, core::Status status) override;
 
   // The program behind the driver, for watching what an action does.
-  form::Form1& form() { return form_; }
+  form1::Form1& form() { return form_; }
 
  private:
   void report(const core::RunError& error) override { errors_.push_back(error); }
@@ -40,7 +40,7 @@ class HeadlessDriver final : public Driver, private core::ErrorReporter {
   std::vector<core::RunError> errors_;
   std::vector<std::string> unreleased_;
   std::optional<std::u16string> clipboard_;
-  form::Form1 form_;
+  form1::Form1 form_;
 };
 
 DriverFactory headlessDriverFactory();

@@ -6,8 +6,8 @@
 #include <QProxyStyle>
 #include <QTranslator>
 
+#include "form1/form_description.h"
 #include "ui/accessible_interfaces.h"
-#include "ui/form/form_description.h"
 #include "ui/form_style.h"
 #include "ui/menu_entries.h"
 
@@ -75,7 +75,7 @@ void setUpApplication(const QString& style) {
   QApplication::setStyle(new ProgramStyle(style.isEmpty() ? QStringLiteral("Fusion") : style));
   // Everything the program shows, its error box included, is in the form's
   // font; no other face needs loading.
-  QApplication::setFont(fontOf(form::form1Description().form.font));
+  QApplication::setFont(fontOf(form1::form1Description().form.font));
   speakArabic();
   installAccessibleInterfaces();
 }

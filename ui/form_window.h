@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "core/controls.h"
-#include "core/event_table.h"
+#include "core/dispatcher.h"
 #include "core/form_model.h"
+#include "form1/events/form1.h"
 #include "ui/announcer.h"
-#include "ui/form/form1.h"
 #include "ui/printed_surface.h"
 
 namespace umrak::ui {
@@ -27,7 +27,7 @@ class Form1Window : public QWidget, private core::FormObserver, private core::Er
   explicit Form1Window(core::ErrorReporter* reporter = nullptr);
   ~Form1Window() override;
 
-  form::Form1& form() { return form_; }
+  form1::Form1& form() { return form_; }
   core::FormModel& model() { return form_.model(); }
   const core::FormModel& model() const { return form_.model(); }
   QWidget* control(core::ControlId id) const { return controls_[core::indexOf(id)]; }
@@ -56,7 +56,7 @@ class Form1Window : public QWidget, private core::FormObserver, private core::Er
   void programEnded() override;
   void report(const core::RunError& error) override;
 
-  form::Form1 form_;
+  form1::Form1 form_;
   core::ErrorReporter* reporter_;
   PrintedSurface printed_;
   std::array<QWidget*, core::kControlCount> controls_{};

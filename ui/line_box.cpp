@@ -39,7 +39,7 @@ void LineBox::keyPressEvent(QKeyEvent* event) {
 // has that strip of the box repainted whenever it repaints itself. Qt's
 // line edit lays out and draws its whole text for any repaint, which for
 // a long text costs as much as a key press; where the repaint misses the
-// text area, the frame is all there is to draw.
+// text area, the box's border is all there is to draw.
 void LineBox::paintEvent(QPaintEvent* event) {
   QStyleOptionFrame panel;
   initStyleOption(&panel);

@@ -2,12 +2,12 @@
 #include <QWidget>
 
 #include "core/control_record.h"
-#include "ui/form/form_description.h"
+#include "form1/form_description.h"
 
 // The least a Qt Widgets program can show: an empty window of Form1's size.
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  const umrak::core::FormRecord& form = umrak::form::form1Description().form;
+  const umrak::core::FormRecord& form = umrak::form1::form1Description().form;
   QWidget window;
   window.setFixedSize(form.clientWidth / umrak::core::kTwipsPerPixel,
                       form.clientHeight / umrak::core::kTwipsPerPixel);

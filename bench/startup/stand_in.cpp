@@ -6,7 +6,7 @@
 #include <QWidget>
 
 #include "core/control_record.h"
-#include "ui/form/form_description.h"
+#include "form1/form_description.h"
 
 namespace umrak {
 
@@ -43,7 +43,7 @@ QWidget* plainWidget(const core::ControlRecord& r, QWidget* parent) {
 
 int programMain(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  const core::FormDescription& description = form::form1Description();
+  const core::FormDescription& description = form1::form1Description();
   QWidget window;
   window.setWindowTitle(QString::fromUtf8(description.form.caption));
   window.setFixedSize(pixels(description.form.clientWidth), pixels(description.form.clientHeight));

@@ -4,9 +4,9 @@
 #include <array>
 #include <span>
 
+#include "form1/form_description.h"
 #include "scenario/sessions/random.h"
 #include "scenario/sessions/texts.h"
-#include "ui/form/form_description.h"
 
 namespace umrak::sessions {
 
@@ -41,7 +41,7 @@ class SessionMaker {
  public:
   SessionMaker(std::uint64_t seed, const SessionOptions& options)
       : random_(seed), options_(options) {
-    for (const core::ControlRecord& r : form::form1Description().controls) {
+    for (const core::ControlRecord& r : form1::form1Description().controls) {
       if (core::isScrollBar(r.kind)) bars_[barIndex(r.id)] = r.scroll;
     }
   }

@@ -4,9 +4,9 @@
 #include <array>
 #include <exception>
 
+#include "form1/form_description.h"
 #include "scenario/headless_driver.h"
 #include "scenario/quoting.h"
-#include "ui/form/form_description.h"
 
 namespace umrak::sessions {
 
@@ -159,7 +159,7 @@ std::optional<Failure> playOnModel(const scenario::Script& session) {
 
 std::optional<Failure> playSideBySide(const scenario::Script& session,
                                       const scenario::DriverFactory& start) {
-  const core::FormDescription& form = form::form1Description();
+  const core::FormDescription& form = form1::form1Description();
   scenario::HeadlessDriver model;
   const std::unique_ptr<Driver> window = start();
   for (std::size_t i = 0; i < session.size(); ++i) {

@@ -2,10 +2,10 @@
 
 #include <sstream>
 
+#include "form1/form_description.h"
 #include "scenario/headless_driver.h"
 #include "scenario/parser.h"
 #include "scenario/writer.h"
-#include "ui/form/form_description.h"
 
 namespace umrak::sessions {
 
@@ -45,7 +45,7 @@ std::string failureScenario(const scenario::Script& session, const Failure& fail
 
 bool readsBack(const scenario::Script& session) {
   const scenario::ParsedScript parsed =
-      scenario::parseScript(scenario::writeScript(session), form::form1Description());
+      scenario::parseScript(scenario::writeScript(session), form1::form1Description());
   if (!parsed.errors.empty() || parsed.script.size() != session.size()) return false;
   return std::ranges::equal(
       parsed.script, session,

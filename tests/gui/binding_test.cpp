@@ -7,9 +7,9 @@
 #include <memory>
 
 #include "core/conversions.h"
+#include "form1/form_description.h"
 #include "tests/gui/fixture.h"
 #include "tests/gui/gui_tests.h"
-#include "ui/form/form_description.h"
 #include "ui/scroll_bar.h"
 #include "ui/text_box.h"
 

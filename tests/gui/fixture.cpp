@@ -2,15 +2,15 @@
 
 #include <QTest>
 
-#include "ui/form/credit.h"
-#include "ui/form/form_description.h"
+#include "form1/credit.h"
+#include "form1/form_description.h"
 
 namespace umrak::gui_test {
 
 using C = core::ControlId;
 
 const core::ControlRecord& recordOf(C id) {
-  for (const core::ControlRecord& record : form::form1Description().controls) {
+  for (const core::ControlRecord& record : form1::form1Description().controls) {
     if (record.id == id) return record;
   }
   qFatal("no record for a control");
@@ -44,7 +44,7 @@ bool inked(const QImage& image, const QRegion& region) {
 TwoPrintedLines printTwoLines(WindowUnderTest& w) {
   QTest::mouseClick(w.widget(C::Command13), Qt::LeftButton);
   QTest::mouseClick(w.widget(C::Command13), Qt::LeftButton);
-  const std::u16string credit(form::kCreditLine);
+  const std::u16string credit(form1::kCreditLine);
   const QRect first = w.window().printedSurface().lineRect({0, credit});
   TwoPrintedLines lines{first, first, w.window().printedSurface().lineRect({1, credit})};
   lines.firstLeft.setRight(first.center().x());

@@ -9,10 +9,10 @@
 #include <memory>
 
 #include "core/utf.h"
+#include "form1/form_description.h"
 #include "tests/gui/fixture.h"
 #include "tests/gui/gui_tests.h"
 #include "ui/command_button.h"
-#include "ui/form/form_description.h"
 #include "ui/form_style.h"
 #include "ui/frame_strip.h"
 #include "ui/text_box.h"
@@ -29,7 +29,7 @@ const QColor kLightRed(255, 128, 128);
 
 void addControlRows() {
   QTest::addColumn<int>("index");
-  for (const core::ControlRecord& r : form::form1Description().controls) {
+  for (const core::ControlRecord& r : form1::form1Description().controls) {
     QTest::newRow(std::string(core::controlName(r.id)).c_str()) << static_cast<int>(r.id);
   }
 }
@@ -216,7 +216,7 @@ class LayoutTest : public QObject {
 
   void twentyOneControlsAreMarkedRightToLeft() {
     int marked = 0;
-    for (const core::ControlRecord& r : form::form1Description().controls) {
+    for (const core::ControlRecord& r : form1::form1Description().controls) {
       if (w_->widget(r.id)->layoutDirection() == Qt::RightToLeft) ++marked;
     }
     QCOMPARE(marked, 21);
@@ -320,7 +320,7 @@ class LayoutTest : public QObject {
       if (auto id = core::controlByName(child->objectName().toStdString())) bottomUp.push_back(*id);
     }
     std::vector<C> stored;
-    for (const core::ControlRecord& r : form::form1Description().controls) stored.push_back(r.id);
+    for (const core::ControlRecord& r : form1::form1Description().controls) stored.push_back(r.id);
     std::ranges::reverse(bottomUp);
     QVERIFY(bottomUp == stored);
   }
@@ -348,14 +348,14 @@ class LayoutTest : public QObject {
 
   void resizingMovesNothing() {
     std::vector<QRect> before;
-    for (const core::ControlRecord& r : form::form1Description().controls) {
+    for (const core::ControlRecord& r : form1::form1Description().controls) {
       before.push_back(w_->widget(r.id)->geometry());
     }
     for (const QSize size : {QSize(900, 700), QSize(200, 150)}) {
       w_->window().resize(size);
       QTest::qWait(20);
       std::size_t i = 0;
-      for (const core::ControlRecord& r : form::form1Description().controls) {
+      for (const core::ControlRecord& r : form1::form1Description().controls) {
         QCOMPARE(w_->widget(r.id)->geometry(), before[i++]);
       }
     }
@@ -375,7 +375,7 @@ class LayoutTest : public QObject {
   // Arabic faces are taller than the layout's own: the long captions of the
   // green buttons must still show every line whole.
   void everyButtonCaptionLineLiesWholeWithinTheFace() {
-    for (const core::ControlRecord& r : form::form1Description().controls) {
+    for (const core::ControlRecord& r : form1::form1Description().controls) {
       if (r.kind != core::Kind::CommandButton) continue;
       auto* button = w_->as<ui::CommandButton>(r.id);
       const QRectF face = button->captionRect();

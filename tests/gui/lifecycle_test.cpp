@@ -8,10 +8,10 @@
 #include <functional>
 #include <memory>
 
+#include "form1/credit.h"
 #include "tests/gui/fixture.h"
 #include "tests/gui/gui_tests.h"
 #include "tests/gui/modal_watchdog.h"
-#include "ui/form/credit.h"
 
 namespace umrak::gui_test {
 
@@ -144,7 +144,7 @@ class LifecycleTest : public QObject {
     QTest::mouseClick(w.widget(C::Command13), Qt::LeftButton);
     QTest::mouseClick(w.widget(C::Command13), Qt::LeftButton);
     QCOMPARE(w.model().printCount(), 2);
-    QCOMPARE(w.model().lastPrinted(), (core::PrintedLine{1, std::u16string(form::kCreditLine)}));
+    QCOMPARE(w.model().lastPrinted(), (core::PrintedLine{1, std::u16string(form1::kCreditLine)}));
     QCOMPARE(printedRows(w.surface(), line, 3), (std::vector<bool>{true, true, false}));
   }
 

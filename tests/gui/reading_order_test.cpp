@@ -9,10 +9,10 @@
 #include <cstdint>
 #include <memory>
 
+#include "form1/form_description.h"
 #include "tests/gui/fixture.h"
 #include "tests/gui/gui_tests.h"
 #include "ui/accessible_names.h"
-#include "ui/form/form_description.h"
 
 namespace umrak::gui_test {
 
@@ -153,7 +153,7 @@ class ReadingOrderTest : public QObject {
 
   void everyControlDrawsInTheReadingOrderOfItsMark_data() {
     QTest::addColumn<int>("index");
-    for (const core::ControlRecord& r : form::form1Description().controls) {
+    for (const core::ControlRecord& r : form1::form1Description().controls) {
       QTest::newRow(std::string(core::controlName(r.id)).c_str()) << static_cast<int>(r.id);
     }
   }

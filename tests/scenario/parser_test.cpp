@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/form/form_description.h"
+#include "form1/form_description.h"
 
 namespace umrak::scenario {
 namespace {
@@ -10,7 +10,7 @@ namespace {
 using core::ControlId;
 
 ParsedScript parse(std::string_view source) {
-  return parseScript(source, form::form1Description());
+  return parseScript(source, form1::form1Description());
 }
 
 Step onlyStep(std::string_view line) {

@@ -4,8 +4,8 @@
 
 #include <map>
 
+#include "form1/form_description.h"
 #include "scenario/parser.h"
-#include "ui/form/form_description.h"
 
 namespace umrak::scenario {
 namespace {
@@ -56,7 +56,7 @@ class FakeDriver final : public Driver {
 };
 
 std::vector<std::string> run(std::string_view source, FakeDriver& driver) {
-  const ParsedScript p = parseScript(source, form::form1Description());
+  const ParsedScript p = parseScript(source, form1::form1Description());
   EXPECT_TRUE(p.errors.empty());
   std::vector<std::string> out;
   for (const Finding& f : runScript(p.script, driver)) {

@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "form1/form_description.h"
 #include "scenario/headless_driver.h"
 #include "scenario/parser.h"
 #include "scenario/runner.h"
@@ -10,7 +11,6 @@
 #include "scenario/sessions/report.h"
 #include "scenario/sessions/shrink.h"
 #include "scenario/writer.h"
-#include "ui/form/form_description.h"
 
 namespace umrak::sessions {
 namespace {
@@ -65,7 +65,7 @@ TEST(Sessions, ShrinkingKeepsOnlyTheActionsAndCharactersTheFailureNeeds) {
   const auto p = scenario::parseScript(
       "click Command2\ntype Text1 \"1990\"\nchange VScroll2 11\ntype Text3 \"x\"\nclick Command7\n"
       "click Command13\n",
-      form::form1Description());
+      form1::form1Description());
   ASSERT_TRUE(p.errors.empty());
   // Fails while Text1 gets a 9 somewhere before the age button.
   const auto fails = [](const Script& s) {
@@ -111,7 +111,7 @@ TEST(Sessions, AFailureIsWrittenAsAScenarioThatPassesOnTheModelAndFailsInTheWind
   const scenario::DriverFactory lossy = [] { return std::make_unique<LossyPaste>(); };
   const auto p = scenario::parseScript(
       "click Command19\nclipboard \"1980\"\ntype Text1 \"\"\npaste Text1\nclick Command7\n",
-      form::form1Description());
+      form1::form1Description());
   ASSERT_TRUE(p.errors.empty());
   const std::optional<Failure> f = playSideBySide(p.script, lossy);
   ASSERT_TRUE(f);
@@ -121,7 +121,7 @@ TEST(Sessions, AFailureIsWrittenAsAScenarioThatPassesOnTheModelAndFailsInTheWind
             "# found\nclick Command19\nerror 13\nclipboard \"1980\"\ntype Text1 \"\"\n"
             "paste Text1\nexpect Text1 \"1980\"\n");
 
-  const auto replay = scenario::parseScript(file, form::form1Description());
+  const auto replay = scenario::parseScript(file, form1::form1Description());
   scenario::HeadlessDriver model;
   EXPECT_TRUE(scenario::runScript(replay.script, model).empty());
   LossyPaste window;

@@ -1,4 +1,4 @@
-#include "ui/form/form_description.h"
+#include "form1/form_description.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,7 @@ using C = core::ControlId;
 using core::Color;
 
 const core::FormDescription& stored() {
-  return form::form1Description();
+  return form1::form1Description();
 }
 
 const core::ControlRecord& recordOf(C id) {

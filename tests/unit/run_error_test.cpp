@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "core/frame.h"
+#include "core/procedure.h"
 
 namespace umrak::unit {
 namespace {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "core/utf.h"
-#include "ui/form/form1.h"
+#include "form1/events/form1.h"
 
 namespace umrak::unit {
 
@@ -70,7 +70,7 @@ class Session {
 
  private:
   RecordingReporter reporter_;
-  form::Form1 form_{reporter_};
+  form1::Form1 form_{reporter_};
 };
 
 // An error the way a failing control call reports it: 0x800A0000 plus the number.

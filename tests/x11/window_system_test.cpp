@@ -8,10 +8,10 @@
 #include <QTest>
 #include <cstdlib>
 
+#include "form1/credit.h"
 #include "tests/gui/fixture.h"
 #include "tests/x11/x11_tests.h"
 #include "tests/x11/x_server.h"
-#include "ui/form/credit.h"
 
 namespace umrak::gui_test {
 

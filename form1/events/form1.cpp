@@ -1,15 +1,15 @@
-#include "ui/form/form1.h"
+#include "form1/events/form1.h"
 
 #include "calc/age.h"
 #include "calc/borrow.h"
-#include "core/lifecycle.h"
 #include "entry/month_buttons.h"
 #include "entry/scroll_entry.h"
-#include "ui/form/credit.h"
-#include "ui/form/form_description.h"
+#include "form1/credit.h"
+#include "form1/exit.h"
+#include "form1/form_description.h"
 #include "zodiac/zodiac.h"
 
-namespace umrak::form {
+namespace umrak::form1 {
 
 namespace {
 
@@ -35,7 +35,7 @@ constexpr core::EventBinding kBindings[] = {
     {C::Command16, E::Click, calc::Command16_Click},
     {C::Command19, E::Click, zodiac::Command19_Click},
     {C::Command13, E::Click, Command13_Click},
-    {C::Command12, E::Click, core::Command12_Click},
+    {C::Command12, E::Click, Command12_Click},
     {C::VScroll1, E::Change, entry::VScroll1_Change},
     {C::VScroll1, E::Scroll, entry::VScroll1_Scroll},
     {C::scroll, E::Change, entry::scroll_Change},
@@ -55,4 +55,4 @@ core::EventTable form1Events() {
 Form1::Form1(core::ErrorReporter& reporter)
     : model_(form1Description()), dispatcher_(model_, form1Events(), reporter) {}
 
-}  // namespace umrak::form
+}  // namespace umrak::form1

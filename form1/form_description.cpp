@@ -1,6 +1,6 @@
-#include "ui/form/form_description.h"
+#include "form1/form_description.h"
 
-namespace umrak::form {
+namespace umrak::form1 {
 
 namespace {
 
@@ -190,4 +190,4 @@ const core::FormDescription& form1Description() {
   return description;
 }
 
-}  // namespace umrak::form
+}  // namespace umrak::form1

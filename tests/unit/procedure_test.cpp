@@ -73,7 +73,7 @@ const Fault kFaults[] = {
 };
 // clang-format on
 
-TEST(HandlerFrame, FailedCallEndsTheProcedureKeepingEarlierWrites) {
+TEST(Procedure, FailedCallEndsTheProcedureKeepingEarlierWrites) {
   for (const Fault& f : kFaults) {
     SCOPED_TRACE(f.what);
     Session s;
@@ -92,7 +92,7 @@ TEST(HandlerFrame, FailedCallEndsTheProcedureKeepingEarlierWrites) {
   }
 }
 
-TEST(HandlerFrame, ErrorInChangeReachedFromScrollIsReportedOnceNamingTheBar) {
+TEST(Procedure, ErrorInChangeReachedFromScrollIsReportedOnceNamingTheBar) {
   Session s;
   s.model().failNext(C::VScroll1, Op::GetValue, kFail);
   EXPECT_EQ(s.dragTo(C::VScroll1, 1990), core::Outcome::Failed);
@@ -102,12 +102,12 @@ TEST(HandlerFrame, ErrorInChangeReachedFromScrollIsReportedOnceNamingTheBar) {
   EXPECT_EQ(s.shown(C::Text1), "198");
 }
 
-TEST(HandlerFrame, ThroughTheFormInterfaceAFailureComesBackAsTheStatus) {
+TEST(Procedure, ThroughTheFormInterfaceAFailureComesBackAsTheStatus) {
   for (core::Status status : {vbError(5), kFail}) {
     SCOPED_TRACE(status);
     Session s;
     s.model().failNext(C::HScroll1, Op::GetValue, status);
-    EXPECT_EQ(entry::HScroll1_Scroll(s.model(), core::Entry::FormInterface), status);
+    EXPECT_EQ(entry::HScroll1_Scroll(s.model(), core::Caller::FormInterface), status);
     EXPECT_EQ(s.model().formRefCount(), 1);
     EXPECT_EQ(s.model().liveControlRefs(), 0);
     EXPECT_TRUE(s.errors().empty());
@@ -116,8 +116,8 @@ TEST(HandlerFrame, ThroughTheFormInterfaceAFailureComesBackAsTheStatus) {
 
 // Every procedure from start-up, from its event and through the form
 // interface: the age and zodiac buttons fail on the empty boxes, nothing else does.
-TEST(HandlerFrame, EveryProcedureGivesBackEverythingItHeld) {
-  for (const core::EventBinding& b : form::form1Events().bindings()) {
+TEST(Procedure, EveryProcedureGivesBackEverythingItHeld) {
+  for (const core::EventBinding& b : form1::form1Events().bindings()) {
     SCOPED_TRACE(std::string(core::controlName(b.control)) + " " +
                  std::to_string(static_cast<int>(b.event)));
     const bool fails = b.control == C::Command7 || b.control == C::Command19;
@@ -128,7 +128,7 @@ TEST(HandlerFrame, EveryProcedureGivesBackEverythingItHeld) {
     EXPECT_EQ(fromEvent.model().liveControlRefs(), 0);
 
     Session throughForm;
-    EXPECT_EQ(b.procedure(throughForm.model(), core::Entry::FormInterface),
+    EXPECT_EQ(b.procedure(throughForm.model(), core::Caller::FormInterface),
               fails ? vbError(13) : core::kOk);
     EXPECT_EQ(throughForm.model().formRefCount(), 1);
     EXPECT_EQ(throughForm.model().liveControlRefs(), 0);
@@ -149,7 +149,7 @@ class RefCountWatch final : public core::FormObserver {
   core::FormModel& form_;
 };
 
-TEST(HandlerFrame, EachProcedureHoldsTheFormWhileItRuns) {
+TEST(Procedure, EachProcedureHoldsTheFormWhileItRuns) {
   Session s;
   RefCountWatch watch(s.model());
   s.click(C::Command11);

@@ -1,4 +1,4 @@
-#include "core/frame.h"
+#include "core/procedure.h"
 
 #include <cmath>
 
@@ -38,7 +38,7 @@ double checked(double result) {
 }
 
 void callThroughForm(FormModel& form, Procedure procedure) {
-  const Status status = procedure(form, Entry::FormInterface);
+  const Status status = procedure(form, Caller::FormInterface);
   if (status >= 0) return;
   throw errorFromStatus(status, form.takeErrorInfo());
 }

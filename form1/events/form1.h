@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/event_table.h"
+#include "core/dispatcher.h"
 #include "core/form_model.h"
 
-namespace umrak::form {
+namespace umrak::form1 {
 
 // Every event of Form1 that reaches a procedure.
 core::EventTable form1Events();
@@ -25,4 +25,4 @@ class Form1 {
   core::Dispatcher dispatcher_;
 };
 
-}  // namespace umrak::form
+}  // namespace umrak::form1

@@ -11,9 +11,9 @@ namespace umrak::core {
 
 // How a procedure was entered: from the event dispatcher, or by another
 // procedure through the form interface.
-enum class Entry : std::uint8_t { Event, FormInterface };
+enum class Caller : std::uint8_t { Event, FormInterface };
 
-using Procedure = Status (*)(FormModel& form, Entry entry);
+using Procedure = Status (*)(FormModel& form, Caller caller);
 
 // Holds a counted reference on the form for a procedure's whole run.
 class FormRef {
@@ -35,17 +35,17 @@ void checkStatus(Status status, ControlId id, Op op);
 // are always finite, so a non-finite result can only be an overflow.
 double checked(double result);
 
-// The handler frame. `body` runs the procedure's steps and throws RunError at
+// A procedure's run. `body` runs the procedure's steps and throws RunError at
 // a failing step; every temporary it holds is released by unwinding. From an
 // event the error goes on to the dispatcher; through the form interface it
 // becomes the procedure's status and the form keeps its description.
 template <typename Body>
-Status runProcedure(FormModel& form, Entry entry, Body&& body) {
+Status runProcedure(FormModel& form, Caller caller, Body&& body) {
   FormRef hold(form);
   try {
     body(form);
   } catch (RunError& e) {
-    if (entry == Entry::Event) throw;
+    if (caller == Caller::Event) throw;
     form.setErrorInfo(std::move(e.message));
     return e.failure;
   }

@@ -2,13 +2,13 @@
 
 #include <string_view>
 
-#include "core/frame.h"
+#include "core/procedure.h"
 
-namespace umrak::form {
+namespace umrak::form1 {
 
 inline constexpr std::u16string_view kCreditLine = u"مع تحياتى زمكلود";
 
 // Prints the credit line on the form at its print position, once per click.
-core::Status Command13_Click(core::FormModel& form, core::Entry entry);
+core::Status Command13_Click(core::FormModel& form, core::Caller caller);
 
-}  // namespace umrak::form
+}  // namespace umrak::form1

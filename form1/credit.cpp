@@ -1,0 +1,10 @@
+#include "form1/credit.h"
+
+namespace umrak::form1 {
+
+core::Status Command13_Click(core::FormModel& form, core::Caller caller) {
+  return core::runProcedure(form, caller,
+                            [](core::FormModel& f) { f.print(std::u16string(kCreditLine)); });
+}
+
+}  // namespace umrak::form1

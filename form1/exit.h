@@ -1,0 +1,10 @@
+#pragma once
+
+#include "core/procedure.h"
+
+namespace umrak::form1 {
+
+// The exit button: ends the program at once, asking nothing.
+core::Status Command12_Click(core::FormModel& form, core::Caller caller);
+
+}  // namespace umrak::form1
