@@ -1,30 +1,37 @@
 #include "calc/age.h"
 
 #include "core/conversions.h"
+#include "form1/roles.h"
 
 namespace umrak::calc {
 
-using core::ControlId;
+using namespace form1;  // the roles of the form's controls
 
 namespace {
 
-// The text written instead of a difference when the birth box holds its marker.
+// The program has always answered a marker value in a birth box with the
+// text "5" in place of the difference; users may rely on it, so it stays.
 constexpr std::int16_t kMarkerResult = 5;
 
 struct Block {
-  ControlId birth;
+  core::ControlId birth;
   double marker;
-  ControlId current;
-  ControlId result;
+  core::ControlId current;
+  core::ControlId result;
 };
 
 // Years, days, months: always in this order, each reading its boxes afresh.
+// The markers are the program's own and kept as they were: 5 for the birth
+// year, but 122 for the birth day and month, values no date can hold.
 constexpr Block kBlocks[] = {
-    {ControlId::Text1, 5, ControlId::Text6, ControlId::Label8},
-    {ControlId::Text3, 122, ControlId::Text4, ControlId::Label10},
-    {ControlId::Text2, 122, ControlId::Text5, ControlId::Label7},
+    {kBirthYearBox, 5, kCurrentYearBox, kYearsLabel},
+    {kBirthDayBox, 122, kTodaysDayBox, kDaysLabel},
+    {kBirthMonthBox, 122, kCurrentMonthBox, kMonthsLabel},
 };
 
+// The birth box is read twice on purpose, strictly for the marker and then
+// leniently for the value: an empty or non-numeric birth box is an error,
+// while a current box is taken for whatever number it begins with.
 void runBlock(core::FormModel& form, const Block& b) {
   if (core::strictConversion(core::getText(form, b.birth)) == b.marker) {
     core::setCaption(form, b.result, core::integerText(kMarkerResult));

@@ -4,36 +4,41 @@
 #include <span>
 
 #include "core/conversions.h"
+#include "form1/roles.h"
 
 namespace umrak::calc {
 
-using core::ControlId;
+using namespace form1;  // the roles of the form's controls
 
 namespace {
 
-// A birth year of 444444 turns every step into clearing the birth day.
+// A birth year of 444444 turns every step into clearing the birth day: a
+// hidden reset the program has always had, kept for whoever knows it. The
+// birth year is read afresh before each step, so the test runs three times.
 constexpr double kMarker = 444444;
 constexpr std::int16_t kClearedDay = 0;
 
 struct Step {
-  ControlId source;
+  core::ControlId source;
   std::optional<double> add;  // none: the value is copied, with no arithmetic
-  ControlId target;
+  core::ControlId target;
 };
 
-constexpr Step kYears{ControlId::Label8, -1, ControlId::Label12};
-constexpr Step kMonths{ControlId::Label7, 12, ControlId::Label13};
-constexpr Step kDaysCopied{ControlId::Label10, std::nullopt, ControlId::Label18};
-constexpr Step kDaysPlus31{ControlId::Label10, 31, ControlId::Label18};
-constexpr Step kDaysPlus30{ControlId::Label10, 30, ControlId::Label18};
+constexpr Step kYears{kYearsLabel, -1, kAdjustedYearsLabel};
+constexpr Step kMonths{kMonthsLabel, 12, kAdjustedMonthsLabel};
+constexpr Step kDaysCopied{kDaysLabel, std::nullopt, kAdjustedDaysLabel};
+constexpr Step kDaysPlus31{kDaysLabel, 31, kAdjustedDaysLabel};
+constexpr Step kDaysPlus30{kDaysLabel, 30, kAdjustedDaysLabel};
 
-constexpr Step kCommand14[] = {kYears, kMonths, kDaysCopied};
-constexpr Step kCommand15[] = {kDaysPlus31, kYears, kMonths};
-constexpr Step kCommand16[] = {kDaysPlus30, kYears, kMonths};
+// The buttons borrow a year as twelve months whatever the signs; the two day
+// buttons add a month of days without taking that month off the months.
+constexpr Step kMonthsBorrow[] = {kYears, kMonths, kDaysCopied};
+constexpr Step kDays31Borrow[] = {kDaysPlus31, kYears, kMonths};
+constexpr Step kDays30Borrow[] = {kDaysPlus30, kYears, kMonths};
 
 void runStep(core::FormModel& form, const Step& s) {
-  if (core::strictConversion(core::getText(form, ControlId::Text1)) == kMarker) {
-    core::setText(form, ControlId::Text3, core::integerText(kClearedDay));
+  if (core::strictConversion(core::getText(form, kBirthYearBox)) == kMarker) {
+    core::setText(form, kBirthDayBox, core::integerText(kClearedDay));
     return;
   }
   double value = core::lenientConversion(core::getCaption(form, s.source));
@@ -50,15 +55,15 @@ core::Status runSteps(core::FormModel& form, core::Caller caller, std::span<cons
 }  // namespace
 
 core::Status Command14_Click(core::FormModel& form, core::Caller caller) {
-  return runSteps(form, caller, kCommand14);
+  return runSteps(form, caller, kMonthsBorrow);
 }
 
 core::Status Command15_Click(core::FormModel& form, core::Caller caller) {
-  return runSteps(form, caller, kCommand15);
+  return runSteps(form, caller, kDays31Borrow);
 }
 
 core::Status Command16_Click(core::FormModel& form, core::Caller caller) {
-  return runSteps(form, caller, kCommand16);
+  return runSteps(form, caller, kDays30Borrow);
 }
 
 }  // namespace umrak::calc

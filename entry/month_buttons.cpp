@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "form1/roles.h"
+
 namespace umrak::entry {
 
 namespace {
@@ -12,7 +14,7 @@ constexpr std::u16string_view kMonthTexts[] = {u"1", u"2", u"3", u"4",  u"5",  u
 template <int Month>
 core::Status writeMonth(core::FormModel& form, core::Caller caller) {
   return core::runProcedure(form, caller, [](core::FormModel& f) {
-    core::setText(f, core::ControlId::Text2, kMonthTexts[Month - 1]);
+    core::setText(f, form1::kBirthMonthBox, kMonthTexts[Month - 1]);
   });
 }
 

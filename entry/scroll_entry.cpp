@@ -1,14 +1,15 @@
 #include "entry/scroll_entry.h"
 
 #include "core/conversions.h"
+#include "form1/roles.h"
 
 namespace umrak::entry {
 
-using core::ControlId;
+using namespace form1;  // the roles of the form's controls
 
 namespace {
 
-template <ControlId Bar, ControlId Box>
+template <core::ControlId Bar, core::ControlId Box>
 core::Status writeValue(core::FormModel& form, core::Caller caller) {
   return core::runProcedure(form, caller, [](core::FormModel& f) {
     core::setText(f, Box, core::strStyleText(core::getValue(f, Bar)));
@@ -24,25 +25,25 @@ core::Status callChange(core::FormModel& form, core::Caller caller) {
 }  // namespace
 
 core::Status VScroll1_Change(core::FormModel& f, core::Caller caller) {
-  return writeValue<ControlId::VScroll1, ControlId::Text1>(f, caller);
+  return writeValue<kBirthYearBar, kBirthYearBox>(f, caller);
 }
 core::Status VScroll1_Scroll(core::FormModel& f, core::Caller caller) {
   return callChange<VScroll1_Change>(f, caller);
 }
 core::Status scroll_Change(core::FormModel& f, core::Caller caller) {
-  return writeValue<ControlId::scroll, ControlId::Text3>(f, caller);
+  return writeValue<kBirthDayBar, kBirthDayBox>(f, caller);
 }
 core::Status scroll_Scroll(core::FormModel& f, core::Caller caller) {
   return callChange<scroll_Change>(f, caller);
 }
 core::Status HScroll1_Change(core::FormModel& f, core::Caller caller) {
-  return writeValue<ControlId::HScroll1, ControlId::Text4>(f, caller);
+  return writeValue<kTodaysDayBar, kTodaysDayBox>(f, caller);
 }
 core::Status HScroll1_Scroll(core::FormModel& f, core::Caller caller) {
   return callChange<HScroll1_Change>(f, caller);
 }
 core::Status VScroll2_Change(core::FormModel& f, core::Caller caller) {
-  return writeValue<ControlId::VScroll2, ControlId::Text5>(f, caller);
+  return writeValue<kCurrentMonthBar, kCurrentMonthBox>(f, caller);
 }
 core::Status VScroll2_Scroll(core::FormModel& f, core::Caller caller) {
   return callChange<VScroll2_Change>(f, caller);
