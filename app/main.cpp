@@ -2,8 +2,8 @@
 #include <cstdio>
 #include <optional>
 
-#include "ui/application.h"
-#include "ui/command_line.h"
+#include "app/program/application.h"
+#include "app/program/command_line.h"
 #include "ui/form_window.h"
 
 namespace umrak {
@@ -18,15 +18,15 @@ QStringList argumentsOf(int argc, char* argv[]) {
 
 // Answers --version, --help and wrong arguments without a window; nothing
 // when the window is to start.
-std::optional<int> answer(const ui::CommandLine& line) {
+std::optional<int> answer(const app::CommandLine& line) {
   switch (line.action) {
-    case ui::CommandLine::Action::Start:
+    case app::CommandLine::Action::Start:
       return std::nullopt;
-    case ui::CommandLine::Action::ShowVersion:
-    case ui::CommandLine::Action::ShowHelp:
+    case app::CommandLine::Action::ShowVersion:
+    case app::CommandLine::Action::ShowHelp:
       std::fputs(line.text.toLocal8Bit().constData(), stdout);
       return 0;
-    case ui::CommandLine::Action::Refuse:
+    case app::CommandLine::Action::Refuse:
       std::fputs(line.text.toLocal8Bit().constData(), stderr);
       return 2;
   }
@@ -36,15 +36,15 @@ std::optional<int> answer(const ui::CommandLine& line) {
 // The window starts with Qt's arguments in argv; ours are answered first.
 int runProgram(int argc, char* argv[]) {
   // Without arguments the start skips the parser altogether.
-  ui::CommandLine line;
+  app::CommandLine line;
   if (argc > 1) {
-    line = ui::readCommandLine(argumentsOf(argc, argv));
+    line = app::readCommandLine(argumentsOf(argc, argv));
     if (const std::optional<int> status = answer(line)) return *status;
   }
 
-  ui::prepareQt();
+  app::prepareQt();
   QApplication app(argc, argv);
-  ui::setUpApplication(line.style);
+  app::setUpApplication(line.style);
 
   ui::Form1Window window;
   window.show();

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/application.h"
+#include "app/program/application.h"
 #include "ui/form_window.h"
 
 namespace umrak {
@@ -59,9 +59,9 @@ double median(std::vector<double> values) {
 int programMain(int argc, char* argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   const Options options = parse(argc, argv);
-  ui::prepareQt();
+  app::prepareQt();
   QApplication app(argc, argv);
-  ui::setUpApplication();
+  app::setUpApplication();
   ui::Form1Window window;
   window.show();
   if (!QTest::qWaitForWindowExposed(&window)) return 1;

@@ -21,7 +21,7 @@
 #include "ui/error_box.h"
 #include "ui/form_style.h"
 #include "ui/scroll_bar.h"
-#include "ui/taskbar_entry.h"
+#include "ui/taskbar_state.h"
 #include "ui/text_box.h"
 #include "ui/window_activation.h"
 
@@ -33,7 +33,7 @@ using core::ControlId;
 using core::Event;
 using core::Kind;
 
-// A tool window has the small caption bar; the taskbar entry is the
+// A tool window has the small caption bar; the taskbar button is the
 // record's own setting, applied when the window is shown.
 Qt::WindowFlags windowFlagsOf(const core::FormRecord& form) {
   Qt::WindowFlags flags = (form.toolWindow ? Qt::Tool : Qt::Window) | Qt::CustomizeWindowHint |
@@ -224,7 +224,7 @@ void Form1Window::resizeEvent(QResizeEvent* event) {
 // that the window system made (a restore) asks for nothing.
 void Form1Window::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  applyTaskbarEntry(this, model().description().form.showInTaskbar);
+  applyTaskbarState(this, model().description().form.showInTaskbar);
   if (!event->spontaneous()) askForActivation(this);
   if (!watchingExposure_ && windowHandle()) {
     windowHandle()->installEventFilter(this);

@@ -14,7 +14,7 @@
 #include <chrono>
 #include <memory>
 
-#include "ui/application.h"
+#include "app/program/application.h"
 #include "ui/form_style.h"
 #include "ui/form_window.h"
 
@@ -208,9 +208,9 @@ BENCHMARK(BM_QtFloorKeyPress)->Arg(10)->Arg(kMegabyte)->Unit(benchmark::kMillise
 }  // namespace
 
 int programMain(int argc, char** argv) {
-  ui::prepareQt();
+  app::prepareQt();
   QApplication app(argc, argv);
-  ui::setUpApplication();
+  app::setUpApplication();
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();

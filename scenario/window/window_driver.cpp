@@ -11,7 +11,7 @@
 #include "scenario/window/bar_input.h"
 #include "scenario/window/text_input.h"
 #include "scenario/window_driver.h"
-#include "ui/application.h"
+#include "app/program/application.h"
 #include "ui/scroll_bar.h"
 #include "ui/text_box.h"
 
@@ -158,7 +158,7 @@ struct QtSession {
   int argc = 1;
   char name[15] = "umrak-scenario";
   char* argv[2] = {name, nullptr};
-  QApplication app{(ui::prepareQt(), argc), argv};
+  QApplication app{(app::prepareQt(), argc), argv};
 };
 
 }  // namespace
@@ -169,7 +169,7 @@ DriverFactory windowDriverFactory() {
     if (!*session) {
       qtHandler = qInstallMessageHandler(quietOffscreen);
       *session = std::make_shared<QtSession>();
-      ui::setUpApplication();
+      app::setUpApplication();
     }
     return std::make_unique<WindowDriver>(
         std::shared_ptr<QApplication>(*session, &(*session)->app));

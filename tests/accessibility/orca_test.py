@@ -129,7 +129,7 @@ class OrcaTest(unittest.TestCase):
         for key in ("shift+F10", "Menu"):
             self.press(key)
             said = self.said_until(lambda said: any("حدّد الكلّ" in u for u in said),
-                                   "the first entry of the menu that %s opens" % key)
+                                   "the first item of the menu that %s opens" % key)
             self.assertFalse(any("\t" in u for u in said), said)
             self.press("Escape")
             self.said_until(lambda said: any("سنة الميلاد" in u for u in said),

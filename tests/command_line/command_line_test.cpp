@@ -1,4 +1,4 @@
-#include "ui/command_line.h"
+#include "app/program/command_line.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@ namespace umrak {
 
 namespace {
 
-using Action = ui::CommandLine::Action;
+using Action = app::CommandLine::Action;
 
 QStringList withProgram(const QStringList& arguments) {
   return QStringList{QStringLiteral("umrak")} + arguments;
@@ -43,7 +43,7 @@ TEST(CommandLine, ArgumentsAreReadOrRefused) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.arguments.join(' ').toStdString());
-    const ui::CommandLine line = ui::readCommandLine(withProgram(c.arguments));
+    const app::CommandLine line = app::readCommandLine(withProgram(c.arguments));
     EXPECT_EQ(line.action, c.action);
     if (c.action != Action::ShowHelp) {
       EXPECT_EQ(line.text, c.text);
@@ -53,7 +53,7 @@ TEST(CommandLine, ArgumentsAreReadOrRefused) {
 }
 
 TEST(CommandLine, HelpNamesTheProgramItsOptionsAndQtsStandardOptions) {
-  const QString help = ui::readCommandLine(withProgram({"-h"})).text;
+  const QString help = app::readCommandLine(withProgram({"-h"})).text;
   EXPECT_TRUE(help.startsWith("Usage: umrak [options]\n")) << help.toStdString();
   for (const char* option :
        {"-h, --help", "-v, --version", "--platform <name[:options]>", "--style <style>",

@@ -126,7 +126,7 @@ class AccessibilityTest : public QObject {
     QCOMPARE(w_->widget(C::Label7)->accessibleName(), QStringLiteral("عدد الشهور: 3"));
   }
 
-  // Shift+F10 opens the box's menu on its first entry, and no entry's name
+  // Shift+F10 opens the box's menu on its first item, and no item's name
   // holds its shortcut.
   void shiftF10OpensTheMenuOnItsFirstEntry() {
     QWidget* box = w_->widget(C::Text1);

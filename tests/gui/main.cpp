@@ -1,14 +1,14 @@
 #include <QApplication>
 
+#include "app/program/application.h"
 #include "tests/gui/gui_tests.h"
 #include "tests/gui/modal_watchdog.h"
-#include "ui/application.h"
 
 int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  umrak::ui::prepareQt();
+  umrak::app::prepareQt();
   QApplication app(argc, argv);
-  umrak::ui::setUpApplication();
+  umrak::app::setUpApplication();
   umrak::gui_test::ModalWatchdog watchdog;
   watchdog.start();
 

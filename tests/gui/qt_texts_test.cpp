@@ -122,7 +122,7 @@ class QtTextsTest : public QObject {
   }
 
   void eachEndNamedInTheHorizontalBarsMenuIsWhereTheThumbGoes_data() {
-    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("item");
     QTest::addColumn<int>("value");
     QTest::newRow("right edge") << QStringLiteral("الحافّة اليمنى") << 1;
     QTest::newRow("left edge") << QStringLiteral("الحافّة اليسرى") << 31;
@@ -130,14 +130,14 @@ class QtTextsTest : public QObject {
     QTest::newRow("scroll left") << QStringLiteral("مرّر لليسار") << 17;
   }
   void eachEndNamedInTheHorizontalBarsMenuIsWhereTheThumbGoes() {
-    QFETCH(QString, entry);
+    QFETCH(QString, item);
     QFETCH(int, value);
     WindowUnderTest w;
     auto* bar = w.as<ui::ScrollBar>(C::HScroll1);
     bar->showValue(16);
     withContextMenu(bar, [&](QMenu& menu) {
       const QList<QAction*> actions = menu.actions();
-      const auto chosen = std::ranges::find(actions, entry, &QAction::text);
+      const auto chosen = std::ranges::find(actions, item, &QAction::text);
       QVERIFY(chosen != actions.end());
       menu.setActiveAction(*chosen);
       QTest::keyClick(&menu, Qt::Key_Return);

@@ -18,9 +18,9 @@
 #include <functional>
 #include <thread>
 
+#include "app/program/application.h"
 #include "tests/x11/x_keyboard.h"
 #include "tests/x11/x_server.h"
-#include "ui/application.h"
 #include "ui/form_window.h"
 
 namespace umrak::gui_test {
@@ -162,9 +162,9 @@ int main(int argc, char* argv[]) {
     std::fputs("no window manager came up\n", stderr);
     return 1;
   }
-  umrak::ui::prepareQt();
+  umrak::app::prepareQt();
   QApplication app(argc, argv);
-  umrak::ui::setUpApplication();
+  umrak::app::setUpApplication();
   umrak::gui_test::FocusTest test;
   return QTest::qExec(&test, argc, argv);
 }

@@ -1,13 +1,13 @@
 #include <QApplication>
 
+#include "app/program/application.h"
 #include "tests/gui/modal_watchdog.h"
 #include "tests/x11/x11_tests.h"
-#include "ui/application.h"
 
 int main(int argc, char* argv[]) {
-  umrak::ui::prepareQt();
+  umrak::app::prepareQt();
   QApplication app(argc, argv);
-  umrak::ui::setUpApplication();
+  umrak::app::setUpApplication();
   umrak::gui_test::ModalWatchdog watchdog;
   watchdog.start();
 

@@ -50,10 +50,10 @@ void pasteFromContextMenu(QWidget* box) {
   const QString shortcut = QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
   for (QAction* action : menu->actions()) {
     if (action->text().section(QLatin1Char('\t'), 1) != shortcut) continue;
-    action->trigger();  // a disabled entry does nothing, as a click on it would
+    action->trigger();  // a disabled item does nothing, as a click on it would
     return;
   }
-  QFAIL("the context menu has no paste entry");
+  QFAIL("the context menu has no paste item");
 }
 
 void drop(QWidget* box, QMimeData* data) {

@@ -1,4 +1,4 @@
-#include "ui/taskbar_entry.h"
+#include "ui/taskbar_state.h"
 
 #include <xcb/xcb.h>
 
@@ -40,12 +40,12 @@ bool hasState(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t stat
 
 }  // namespace
 
-// Qt has no window setting for the taskbar entry on X11; a tool window only
+// Qt has no window setting for the taskbar button on X11; a tool window only
 // hints at it through its window type, which each window manager reads its
 // own way. The EWMH state _NET_WM_STATE_SKIP_TASKBAR says it outright. On a
 // window not yet mapped the client sets the state itself, and Qt keeps the
 // states it finds there when it maps the window.
-void applyTaskbarEntry(QWidget* window, bool showInTaskbar) {
+void applyTaskbarState(QWidget* window, bool showInTaskbar) {
   if (showInTaskbar) return;
   auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
   if (!x11 || !x11->connection()) return;

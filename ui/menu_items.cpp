@@ -1,4 +1,4 @@
-#include "ui/menu_entries.h"
+#include "ui/menu_items.h"
 
 #include <QAction>
 #include <QKeySequence>
@@ -6,7 +6,7 @@
 
 namespace umrak::ui {
 
-// An entry whose shortcut text does not read back as the same keys keeps
+// An item whose shortcut text does not read back as the same keys keeps
 // its text, so that nothing the menu shows changes.
 void separateShortcuts(QMenu* menu) {
   for (QAction* action : menu->actions()) {

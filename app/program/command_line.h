@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace umrak::ui {
+namespace umrak::app {
 
 // What the program's arguments ask for.
 struct CommandLine {
@@ -22,4 +22,4 @@ struct CommandLine {
 // QApplication to take; anything else is refused.
 CommandLine readCommandLine(const QStringList& arguments);
 
-}  // namespace umrak::ui
+}  // namespace umrak::app

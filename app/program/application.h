@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace umrak::ui {
+namespace umrak::app {
 
 // What must be settled before the QApplication exists: the window paints its
 // own faces and colours with Fusion, so the desktop's theme plugin (GTK on
@@ -20,4 +20,4 @@ QString versionLine();
 // own is Fusion.
 void setUpApplication(const QString& style = {});
 
-}  // namespace umrak::ui
+}  // namespace umrak::app

@@ -1,10 +1,10 @@
-#include "ui/command_line.h"
+#include "app/program/command_line.h"
 
 #include <QCommandLineParser>
 
-#include "ui/application.h"
+#include "app/program/application.h"
 
-namespace umrak::ui {
+namespace umrak::app {
 
 namespace {
 
@@ -111,4 +111,4 @@ CommandLine readCommandLine(const QStringList& arguments) {
   return {CommandLine::Action::Start, {}, parser.value(QStringLiteral("style"))};
 }
 
-}  // namespace umrak::ui
+}  // namespace umrak::app
