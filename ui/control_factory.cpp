@@ -27,7 +27,7 @@ QString captionOf(const core::ControlRecord& record) {
   return QString::fromUtf8(record.text ? record.text : "");
 }
 
-QWidget* createButton(const core::ControlRecord& record, QWidget* parent) {
+CommandButton* createButton(const core::ControlRecord& record, QWidget* parent) {
   auto* button = new CommandButton(captionOf(record), parent);
   setColors(button, QPalette::Button, QPalette::ButtonText, record);
   return button;
@@ -35,7 +35,7 @@ QWidget* createButton(const core::ControlRecord& record, QWidget* parent) {
 
 // A label is painted on its whole rectangle, wraps at word boundaries and is
 // cut off at its bottom edge; it never resizes itself.
-QWidget* createLabel(const core::ControlRecord& record, QWidget* parent) {
+FormLabel* createLabel(const core::ControlRecord& record, QWidget* parent) {
   auto* label = new FormLabel(parent);
   label->setTextFormat(Qt::PlainText);
   label->setWordWrap(true);
@@ -46,13 +46,13 @@ QWidget* createLabel(const core::ControlRecord& record, QWidget* parent) {
   return label;
 }
 
-QWidget* createFrame(const core::ControlRecord& record, QWidget* parent) {
+FrameStrip* createFrame(const core::ControlRecord& record, QWidget* parent) {
   auto* frame = new FrameStrip(captionOf(record), parent);
   setColors(frame, QPalette::Window, QPalette::WindowText, record);
   return frame;
 }
 
-QWidget* createScrollBar(const core::ControlRecord& record, QWidget* parent) {
+ScrollBar* createScrollBar(const core::ControlRecord& record, QWidget* parent) {
   const Qt::Orientation orientation =
       record.kind == Kind::HScrollBar ? Qt::Horizontal : Qt::Vertical;
   auto* bar = new ScrollBar(orientation, parent);
@@ -66,21 +66,29 @@ QWidget* createScrollBar(const core::ControlRecord& record, QWidget* parent) {
   return bar;
 }
 
-QWidget* createWidget(const core::ControlRecord& record, QWidget* parent) {
+FormControl createByKind(const core::ControlRecord& record, QWidget* parent) {
   switch (record.kind) {
-    case Kind::CommandButton:
-      return createButton(record, parent);
-    case Kind::TextBox:
-      return createTextBox(record, parent);
-    case Kind::Label:
-      return createLabel(record, parent);
+    case Kind::CommandButton: {
+      CommandButton* button = createButton(record, parent);
+      return {.widget = button, .button = button};
+    }
+    case Kind::TextBox: {
+      TextBox* box = TextBox::create(record, parent);
+      return {.widget = box->widget(), .box = box};
+    }
+    case Kind::Label: {
+      FormLabel* label = createLabel(record, parent);
+      return {.widget = label, .label = label};
+    }
     case Kind::Frame:
-      return createFrame(record, parent);
+      return {.widget = createFrame(record, parent)};
     case Kind::HScrollBar:
-    case Kind::VScrollBar:
-      return createScrollBar(record, parent);
+    case Kind::VScrollBar: {
+      ScrollBar* bar = createScrollBar(record, parent);
+      return {.widget = bar, .bar = bar};
+    }
   }
-  return nullptr;
+  return {};
 }
 
 // Boxes and bars are the controls with a context menu.
@@ -94,8 +102,9 @@ bool takesFocus(core::Kind kind) {
   return kind != Kind::Label && kind != Kind::Frame;
 }
 
-QWidget* createControl(const core::ControlRecord& record, QWidget* parent) {
-  QWidget* widget = createWidget(record, parent);
+FormControl createControl(const core::ControlRecord& record, QWidget* parent) {
+  const FormControl control = createByKind(record, parent);
+  QWidget* widget = control.widget;
   widget->setObjectName(QString::fromLatin1(core::controlName(record.id)));
   widget->setGeometry(pixelRect(record));
   widget->setFont(fontOf(record.font));
@@ -105,7 +114,7 @@ QWidget* createControl(const core::ControlRecord& record, QWidget* parent) {
   if (const QString name = spokenName(record.id, {}); !name.isEmpty()) {
     widget->setAccessibleName(name);
   }
-  return widget;
+  return control;
 }
 
 }  // namespace umrak::ui

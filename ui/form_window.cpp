@@ -17,8 +17,10 @@
 #include <vector>
 
 #include "ui/accessible_names.h"
+#include "ui/command_button.h"
 #include "ui/control_factory.h"
 #include "ui/error_box.h"
+#include "ui/form_label.h"
 #include "ui/form_style.h"
 #include "ui/scroll_bar.h"
 #include "ui/taskbar_state.h"
@@ -31,7 +33,6 @@ namespace {
 
 using core::ControlId;
 using core::Event;
-using core::Kind;
 
 // A tool window has the small caption bar; the taskbar button is the
 // record's own setting, applied when the window is shown.
@@ -65,7 +66,7 @@ Form1Window::Form1Window(core::ErrorReporter* reporter)
 
 Form1Window::~Form1Window() {
   model().setObserver(nullptr);
-  for (QWidget* widget : controls_) widget->disconnect(this);
+  for (const FormControl& control : controls_) control.widget->disconnect(this);
 }
 
 void Form1Window::setUpForm() {
@@ -96,44 +97,33 @@ void Form1Window::setUpForm() {
 // the stored order leaves the first on top and the labels at the bottom.
 void Form1Window::createControls() {
   for (const core::ControlRecord& record : model().description().controls) {
-    QWidget* widget = createControl(record, this);
-    controls_[core::indexOf(record.id)] = widget;
-    widget->lower();
+    const FormControl& control = controls_[core::indexOf(record.id)] = createControl(record, this);
+    control.widget->lower();
     propertyChanged(record.id);
-    bind(record);
+    bind(record.id, control);
   }
 }
 
-void Form1Window::bind(const core::ControlRecord& record) {
-  const ControlId id = record.id;
-  QWidget* widget = control(id);
-  switch (record.kind) {
-    case Kind::CommandButton:
-      connect(static_cast<QAbstractButton*>(widget), &QAbstractButton::clicked, this,
-              [this, id] { raiseEvent(id, Event::Click); });
-      break;
-    case Kind::TextBox:
-      onBoxEdited(widget, this, [this, id](std::u16string text) {
-        const QScopedValueRollback<std::optional<ControlId>> editing(editedBox_, id);
-        model().userSetText(id, std::move(text));
-      });
-      break;
-    case Kind::HScrollBar:
-    case Kind::VScrollBar: {
-      auto* bar = static_cast<ScrollBar*>(widget);
-      const auto deliver = [this, id](Event event) {
-        return [this, id, event](int value) {
-          model().userSetValue(id, static_cast<std::int16_t>(value));
-          raiseEvent(id, event);
-        };
+void Form1Window::bind(ControlId id, const FormControl& control) {
+  if (control.button) {
+    connect(control.button, &QAbstractButton::clicked, this,
+            [this, id] { raiseEvent(id, Event::Click); });
+  }
+  if (control.box) {
+    connect(control.box, &TextBox::edited, this, [this, id](const std::u16string& text) {
+      const QScopedValueRollback<std::optional<ControlId>> editing(editedBox_, id);
+      model().userSetText(id, text);
+    });
+  }
+  if (control.bar) {
+    const auto deliver = [this, id](Event event) {
+      return [this, id, event](int value) {
+        model().userSetValue(id, static_cast<std::int16_t>(value));
+        raiseEvent(id, event);
       };
-      connect(bar, &ScrollBar::changed, this, deliver(Event::Change));
-      connect(bar, &ScrollBar::scrolled, this, deliver(Event::Scroll));
-      break;
-    }
-    case Kind::Label:
-    case Kind::Frame:
-      break;
+    };
+    connect(control.bar, &ScrollBar::changed, this, deliver(Event::Change));
+    connect(control.bar, &ScrollBar::scrolled, this, deliver(Event::Scroll));
   }
 }
 
@@ -167,26 +157,16 @@ void Form1Window::raiseEvent(ControlId id, Event event) {
 
 // The box that the user is editing already shows what the model is given.
 void Form1Window::propertyChanged(ControlId id) {
-  QWidget* widget = control(id);
+  const FormControl& control = controls_[core::indexOf(id)];
   if (clickWrote_) clickWrote_->push_back(id);
-  switch (model().kind(id)) {
-    case Kind::TextBox:
-      if (editedBox_ != id) showBoxText(widget, model().text(id));
-      break;
-    case Kind::Label:
-      static_cast<QLabel*>(widget)->setText(qtText(model().text(id)));
-      if (const QString name = spokenName(id, model().text(id)); !name.isEmpty()) {
-        widget->setAccessibleName(name);
-      }
-      break;
-    case Kind::HScrollBar:
-    case Kind::VScrollBar:
-      static_cast<ScrollBar*>(widget)->showValue(model().value(id));
-      break;
-    case Kind::CommandButton:
-    case Kind::Frame:
-      break;
+  if (control.box && editedBox_ != id) control.box->showText(model().text(id));
+  if (control.label) {
+    control.label->setText(qtText(model().text(id)));
+    if (const QString name = spokenName(id, model().text(id)); !name.isEmpty()) {
+      control.label->setAccessibleName(name);
+    }
   }
+  if (control.bar) control.bar->showValue(model().value(id));
 }
 
 void Form1Window::printed(const core::PrintedLine& line) {

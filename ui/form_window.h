@@ -11,6 +11,7 @@
 #include "core/form_model.h"
 #include "form1/events/form1.h"
 #include "ui/announcer.h"
+#include "ui/control_factory.h"
 #include "ui/printed_surface.h"
 
 namespace umrak::ui {
@@ -30,7 +31,9 @@ class Form1Window : public QWidget, private core::FormObserver, private core::Er
   form1::Form1& form() { return form_; }
   core::FormModel& model() { return form_.model(); }
   const core::FormModel& model() const { return form_.model(); }
-  QWidget* control(core::ControlId id) const { return controls_[core::indexOf(id)]; }
+  QWidget* control(core::ControlId id) const { return controls_[core::indexOf(id)].widget; }
+  // The box that shows a text box's text; none for another kind of control.
+  TextBox* textBox(core::ControlId id) const { return controls_[core::indexOf(id)].box; }
   // What the form shows of its prints.
   const PrintedSurface& printedSurface() const { return printed_; }
 
@@ -47,7 +50,7 @@ class Form1Window : public QWidget, private core::FormObserver, private core::Er
  private:
   void setUpForm();
   void createControls();
-  void bind(const core::ControlRecord& record);
+  void bind(core::ControlId id, const FormControl& control);
   void orderTabs();
   void raiseEvent(core::ControlId control, core::Event event);
 
@@ -59,7 +62,7 @@ class Form1Window : public QWidget, private core::FormObserver, private core::Er
   form1::Form1 form_;
   core::ErrorReporter* reporter_;
   PrintedSurface printed_;
-  std::array<QWidget*, core::kControlCount> controls_{};
+  std::array<FormControl, core::kControlCount> controls_{};
   std::optional<core::ControlId> editedBox_;  // while the user's edit reaches the model
   Announcer announcer_;
   // What the click being delivered has written and printed, to be announced.

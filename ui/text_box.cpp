@@ -1,6 +1,5 @@
 #include "ui/text_box.h"
 
-#include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
@@ -12,15 +11,6 @@
 namespace umrak::ui {
 
 namespace {
-
-// A multi-line box keeps its line breaks as CR LF; the editor shows LF.
-QString toEditorLines(const std::u16string& text) {
-  return qtText(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
-std::u16string fromEditorLines(QString text) {
-  return modelText(text.replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
-}
 
 // The notes box is plain text: a paste, a middle click or a drop inserts the
 // data's text and nothing else. Qt's own insertion reads the first of the
@@ -37,7 +27,47 @@ class NotesEdit : public QPlainTextEdit {
   }
 };
 
-QWidget* createMultiLineEdit(const core::ControlRecord& record, QWidget* parent) {
+// A box lays out its whole text again on every change, which for a long text
+// costs far more than comparing: a write of what it shows is left out.
+class OneLineBox : public TextBox {
+ public:
+  explicit OneLineBox(LineBox* line) : TextBox(line), line_(line) {
+    connect(line, &QLineEdit::textEdited, this,
+            [this](const QString& text) { emit edited(modelText(text)); });
+  }
+
+  void showText(const std::u16string& text) override {
+    if (QStringView(line_->text()) == QStringView(text.data(), std::ssize(text))) return;
+    const QSignalBlocker quiet(line_);
+    line_->setText(qtText(text));
+  }
+  std::u16string text() const override { return modelText(line_->text()); }
+
+ private:
+  LineBox* line_;
+};
+
+// The notes box keeps its line breaks as CR LF; the editor shows LF.
+class NotesBox : public TextBox {
+ public:
+  explicit NotesBox(NotesEdit* lines) : TextBox(lines), lines_(lines) {
+    connect(lines, &QPlainTextEdit::textChanged, this, [this] { emit edited(text()); });
+  }
+
+  void showText(const std::u16string& text) override {
+    if (this->text() == text) return;
+    const QSignalBlocker quiet(lines_);
+    lines_->setPlainText(qtText(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+  }
+  std::u16string text() const override {
+    return modelText(lines_->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
+  }
+
+ private:
+  NotesEdit* lines_;
+};
+
+NotesEdit* createNotesEdit(const core::ControlRecord& record, QWidget* parent) {
   auto* edit = new NotesEdit(parent);
   edit->setTabChangesFocus(true);
   edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -54,44 +84,16 @@ QWidget* createMultiLineEdit(const core::ControlRecord& record, QWidget* parent)
 
 }  // namespace
 
-QWidget* createTextBox(const core::ControlRecord& record, QWidget* parent) {
-  QWidget* box = record.multiLine ? createMultiLineEdit(record, parent) : new LineBox(parent);
-  QPalette palette = box->palette();
+TextBox* TextBox::create(const core::ControlRecord& record, QWidget* parent) {
+  TextBox* box = record.multiLine
+                     ? static_cast<TextBox*>(new NotesBox(createNotesEdit(record, parent)))
+                     : new OneLineBox(new LineBox(parent));
+  QWidget* widget = box->widget();
+  QPalette palette = widget->palette();
   palette.setColor(QPalette::Base, colorOf(record.back, palette));
   palette.setColor(QPalette::Text, colorOf(record.fore, palette));
-  box->setPalette(palette);
+  widget->setPalette(palette);
   return box;
-}
-
-// A box relays out its whole text on every change, which for a long text
-// costs far more than comparing: a write of what it shows is left out.
-void showBoxText(QWidget* box, const std::u16string& text) {
-  const QSignalBlocker quiet(box);
-  if (auto* line = qobject_cast<QLineEdit*>(box)) {
-    if (QStringView(line->text()) != QStringView(text.data(), std::ssize(text))) {
-      line->setText(qtText(text));
-    }
-  } else if (auto* lines = qobject_cast<QPlainTextEdit*>(box)) {
-    if (boxText(box) != text) lines->setPlainText(toEditorLines(text));
-  }
-}
-
-void onBoxEdited(QWidget* box, QObject* context, std::function<void(std::u16string)> edited) {
-  if (auto* line = qobject_cast<QLineEdit*>(box)) {
-    QObject::connect(line, &QLineEdit::textEdited, context,
-                     [edited](const QString& text) { edited(modelText(text)); });
-  } else if (auto* lines = qobject_cast<QPlainTextEdit*>(box)) {
-    QObject::connect(lines, &QPlainTextEdit::textChanged, context,
-                     [lines, edited] { edited(fromEditorLines(lines->toPlainText())); });
-  }
-}
-
-std::u16string boxText(const QWidget* box) {
-  if (const auto* line = qobject_cast<const QLineEdit*>(box)) return modelText(line->text());
-  if (const auto* lines = qobject_cast<const QPlainTextEdit*>(box)) {
-    return fromEditorLines(lines->toPlainText());
-  }
-  return {};
 }
 
 }  // namespace umrak::ui

@@ -1,24 +1,35 @@
 #pragma once
 
+#include <QObject>
 #include <QWidget>
-#include <functional>
 #include <string>
 
 #include "core/control_record.h"
 
 namespace umrak::ui {
 
-// A text box: a single-line edit, or a multi-line one with a vertical scroll
-// bar for records that ask for it. No length limit; Tab leaves the box.
-QWidget* createTextBox(const core::ControlRecord& record, QWidget* parent);
+// A text box of the form, one-line or notes (multi-line, with a vertical
+// scroll bar where its record asks for one): the widget the user types into
+// and the text as the program reads and writes it. No length limit; Tab
+// leaves the box. The box lives as long as its widget.
+class TextBox : public QObject {
+  Q_OBJECT
 
-// Shows a text the program wrote; the box reports it as no edit of the user.
-void showBoxText(QWidget* box, const std::u16string& text);
+ public:
+  static TextBox* create(const core::ControlRecord& record, QWidget* parent);
 
-// Calls `edited` with the box's whole text after each edit by the user.
-void onBoxEdited(QWidget* box, QObject* context, std::function<void(std::u16string)> edited);
+  QWidget* widget() const { return static_cast<QWidget*>(parent()); }
+  // Shows a text the program wrote; it is no edit of the user's.
+  virtual void showText(const std::u16string& text) = 0;
+  // The box's text as the program reads it.
+  virtual std::u16string text() const = 0;
 
-// The box's text as the program reads it.
-std::u16string boxText(const QWidget* box);
+ signals:
+  // After each edit by the user, with the box's whole text.
+  void edited(const std::u16string& text);
+
+ protected:
+  explicit TextBox(QWidget* widget) : QObject(widget) {}
+};
 
 }  // namespace umrak::ui

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "scenario/command_line.h"
-#include "scenario/window_driver.h"
+#include "scenario/window_factory.h"
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);

@@ -1,4 +1,4 @@
-#include "scenario/window_driver.h"
+#include "scenario/window_factory.h"
 
 namespace umrak::scenario {
 

@@ -96,43 +96,46 @@ void putOnClipboard(const std::optional<std::u16string>& text) {
   }
 }
 
-void enterText(QWidget* box, const std::u16string& text,
+void enterText(ui::TextBox& box, const std::u16string& text,
                const std::optional<std::u16string>& clipboard) {
-  focus(box);
-  QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+  QWidget* widget = box.widget();
+  focus(widget);
+  QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
   if (text.empty()) {
-    QTest::keyClick(box, Qt::Key_Delete);
-  } else if (typeable(text, isMultiLine(box))) {
-    typeKeys(box, text);
+    QTest::keyClick(widget, Qt::Key_Delete);
+  } else if (typeable(text, isMultiLine(widget))) {
+    typeKeys(widget, text);
   }
-  if (ui::boxText(box) == text) return;
-  QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-  pasteWith(box, text, clipboard);
-  const std::u16string held = ui::boxText(box);
+  if (box.text() == text) return;
+  QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
+  pasteWith(widget, text, clipboard);
+  const std::u16string held = box.text();
   if (held != text) {
-    throw CannotPerform(boxName(box) + " cannot be given " + shortQuote(text) +
+    throw CannotPerform(boxName(widget) + " cannot be given " + shortQuote(text) +
                         ": neither keys nor a paste enter it as it is; a paste leaves " +
                         shortQuote(held));
   }
 }
 
-void pasteAtEnd(QWidget* box, const std::optional<std::u16string>& clipboard) {
-  focus(box);
-  const std::u16string before = ui::boxText(box);
-  QTest::keyClick(box, Qt::Key_End, isMultiLine(box) ? Qt::ControlModifier : Qt::NoModifier);
-  QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+void pasteAtEnd(ui::TextBox& box, const std::optional<std::u16string>& clipboard) {
+  QWidget* widget = box.widget();
+  focus(widget);
+  const std::u16string before = box.text();
+  QTest::keyClick(widget, Qt::Key_End, isMultiLine(widget) ? Qt::ControlModifier : Qt::NoModifier);
+  QTest::keyClick(widget, Qt::Key_V, Qt::ControlModifier);
   const std::u16string expected = before + clipboard.value_or(u"");
-  const std::u16string held = ui::boxText(box);
+  const std::u16string held = box.text();
   if (held != expected) {
     throw CannotPerform("a paste of " + shortQuote(clipboard.value_or(u"")) + " leaves " +
-                        shortQuote(held) + " in " + boxName(box) + ", not " + shortQuote(expected));
+                        shortQuote(held) + " in " + boxName(widget) + ", not " +
+                        shortQuote(expected));
   }
 }
 
-void middleClickInto(QWidget* box) {
+void middleClickInto(ui::TextBox& box) {
   QClipboard* clipboard = QGuiApplication::clipboard();
   if (clipboard->supportsSelection()) clipboard->clear(QClipboard::Selection);
-  QWidget* area = inputArea(box);
+  QWidget* area = inputArea(box.widget());
   QTest::mouseClick(area, Qt::MiddleButton, Qt::NoModifier, area->rect().center());
 }
 

@@ -3,7 +3,9 @@
 #include <optional>
 #include <string>
 
-class QWidget;
+namespace umrak::ui {
+class TextBox;
+}  // namespace umrak::ui
 
 namespace umrak::scenario {
 
@@ -15,14 +17,14 @@ namespace umrak::scenario {
 // character, otherwise (tabs, line feeds and other control characters, or
 // a text too long to type) a paste over the selected text. `clipboard` is
 // what the scenario has put on the clipboard; it is there again afterwards.
-void enterText(QWidget* box, const std::u16string& text,
+void enterText(ui::TextBox& box, const std::u16string& text,
                const std::optional<std::u16string>& clipboard);
 
 // Ctrl+V with the cursor at the end of the box's text.
-void pasteAtEnd(QWidget* box, const std::optional<std::u16string>& clipboard);
+void pasteAtEnd(ui::TextBox& box, const std::optional<std::u16string>& clipboard);
 
 // A middle click into the box with no primary selection anywhere.
-void middleClickInto(QWidget* box);
+void middleClickInto(ui::TextBox& box);
 
 void putOnClipboard(const std::optional<std::u16string>& text);
 

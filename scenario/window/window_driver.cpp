@@ -8,10 +8,10 @@
 #include <QTimer>
 #include <utility>
 
+#include "app/program/application.h"
 #include "scenario/window/bar_input.h"
 #include "scenario/window/text_input.h"
-#include "scenario/window_driver.h"
-#include "app/program/application.h"
+#include "scenario/window_factory.h"
 #include "ui/scroll_bar.h"
 #include "ui/text_box.h"
 
@@ -68,7 +68,7 @@ void WindowDriver::dismissErrorBox() {
 }
 
 void WindowDriver::type(core::ControlId box, const std::u16string& text) {
-  act([&] { enterText(window_->control(box), text, clipboard_); });
+  act([&] { enterText(boxOf(box), text, clipboard_); });
 }
 
 // Command7 begins left of the client area: the user clicks what is visible.
@@ -95,18 +95,16 @@ void WindowDriver::setClipboard(const std::optional<std::u16string>& text) {
 }
 
 void WindowDriver::paste(core::ControlId box) {
-  act([&] { pasteAtEnd(window_->control(box), clipboard_); });
+  act([&] { pasteAtEnd(boxOf(box), clipboard_); });
 }
 
 void WindowDriver::middleClick(core::ControlId box) {
-  act([&] { middleClickInto(window_->control(box)); });
+  act([&] { middleClickInto(boxOf(box)); });
 }
 
 std::u16string WindowDriver::shown(core::ControlId control) {
-  QWidget* widget = window_->control(control);
-  if (const auto* label = qobject_cast<const QLabel*>(widget))
-    return label->text().toStdU16String();
-  return ui::boxText(widget);
+  if (const ui::TextBox* box = window_->textBox(control)) return box->text();
+  return qobject_cast<const QLabel*>(window_->control(control))->text().toStdU16String();
 }
 
 std::int16_t WindowDriver::value(core::ControlId bar) {

@@ -5,6 +5,7 @@
 
 #include "scenario/driver.h"
 #include "ui/form_window.h"
+#include "ui/text_box.h"
 
 class QApplication;
 class QWidget;
@@ -43,6 +44,7 @@ class WindowDriver final : public Driver {
   template <typename Action>
   void act(Action&& action);
   void dismissErrorBox();
+  ui::TextBox& boxOf(core::ControlId box) const { return *window_->textBox(box); }
 
   std::shared_ptr<QApplication> app_;
   std::unique_ptr<ui::Form1Window> window_;

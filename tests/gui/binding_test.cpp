@@ -78,7 +78,7 @@ class BindingTest : public QObject {
     QCOMPARE(w_->raised().size(), std::size_t{1});
     QCOMPARE(w_->raised()[0].event, E::Change);
     QCOMPARE(w_->model().value(id), expected);
-    QCOMPARE(ui::boxText(w_->widget(boxOf(id))), core::strStyleText(expected));
+    QCOMPARE(w_->window().textBox(boxOf(id))->text(), core::strStyleText(expected));
   }
 
  private slots:
@@ -98,7 +98,7 @@ class BindingTest : public QObject {
     QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(widget, QStringLiteral("1985"));
     QCOMPARE(w_->model().text(box), u"1985");
-    QCOMPARE(ui::boxText(widget), u"1985");
+    QCOMPARE(w_->window().textBox(box)->text(), u"1985");
     QVERIFY(w_->raised().empty());
     QVERIFY(barsAtTheirStoredValues(*w_));
     QCOMPARE(w_->model().printCount(), 0);
@@ -211,7 +211,7 @@ class BindingTest : public QObject {
     QTest::keyClick(bar, Qt::Key_Down);
     QCOMPARE(w_->raised().size(), std::size_t{1});
     QCOMPARE(w_->raised()[0].event, E::Change);
-    QCOMPARE(ui::boxText(w_->widget(C::Text5)), u" 11");
+    QCOMPARE(w_->window().textBox(C::Text5)->text(), u" 11");
   }
 
   void draggingScrollsThroughEachValueThenChangesOnce_data() { addBarRows(); }
@@ -239,7 +239,7 @@ class BindingTest : public QObject {
     }
     QCOMPARE(raised[2].event, E::Change);
     QCOMPARE(raised[2].text, core::strStyleText(start + 2));
-    QCOMPARE(ui::boxText(w_->widget(boxOf(id))), core::strStyleText(start + 2));
+    QCOMPARE(w_->window().textBox(boxOf(id))->text(), core::strStyleText(start + 2));
   }
 
   void pressingTheThumbWithoutMovingRaisesNothing() {

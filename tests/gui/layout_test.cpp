@@ -282,7 +282,7 @@ class LayoutTest : public QObject {
         QCOMPARE(qobject_cast<ui::CommandButton*>(widget)->text(), recordText(r));
         break;
       case Kind::TextBox:
-        QCOMPARE(ui::boxText(widget), core::utf8ToUtf16(r.text));
+        QCOMPARE(w_->window().textBox(r.id)->text(), core::utf8ToUtf16(r.text));
         break;
       case Kind::Label:
         QCOMPARE(qobject_cast<QLabel*>(widget)->text(), recordText(r));
@@ -306,12 +306,12 @@ class LayoutTest : public QObject {
   }
 
   void dateBoxesAndBarsDisagreeAtStart() {
-    QCOMPARE(ui::boxText(w_->widget(C::Text1)), u"198");
+    QCOMPARE(w_->window().textBox(C::Text1)->text(), u"198");
     QCOMPARE(w_->as<QScrollBar>(C::VScroll1)->value(), 1980);
-    QCOMPARE(ui::boxText(w_->widget(C::Text3)), u"");
-    QCOMPARE(ui::boxText(w_->widget(C::Text5)), u"10");
-    QCOMPARE(ui::boxText(w_->widget(C::Text6)), u"2002");
-    QVERIFY(ui::boxText(w_->widget(C::Text7)).ends_with(u"----------\r\n"));
+    QCOMPARE(w_->window().textBox(C::Text3)->text(), u"");
+    QCOMPARE(w_->window().textBox(C::Text5)->text(), u"10");
+    QCOMPARE(w_->window().textBox(C::Text6)->text(), u"2002");
+    QVERIFY(w_->window().textBox(C::Text7)->text().ends_with(u"----------\r\n"));
   }
 
   void earlierControlsLieOnTopAndLabelsAtTheBottom() {

@@ -7,7 +7,7 @@
 
 #include "scenario/sessions/cli/crash_note.h"
 #include "scenario/sessions/run.h"
-#include "scenario/window_driver.h"
+#include "scenario/window_factory.h"
 
 namespace umrak {
 
