@@ -56,4 +56,10 @@ std::string quoteText(std::u16string_view text) {
   return out + "\"";
 }
 
+std::string shortQuote(std::u16string_view text) {
+  constexpr std::size_t kShown = 40;
+  if (text.size() <= kShown) return quoteText(text);
+  return quoteText(text.substr(0, kShown)) + "... (" + std::to_string(text.size()) + " code units)";
+}
+
 }  // namespace umrak::scenario

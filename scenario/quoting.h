@@ -11,4 +11,7 @@ namespace umrak::scenario {
 // show in a report.
 std::string quoteText(std::u16string_view text);
 
+// The same for a report line: a long text by its beginning and its length.
+std::string shortQuote(std::u16string_view text);
+
 }  // namespace umrak::scenario

@@ -4,6 +4,7 @@
 #include <deque>
 #include <string>
 
+#include "scenario/perform.h"
 #include "scenario/quoting.h"
 
 namespace umrak::scenario {
@@ -36,8 +37,11 @@ class Run {
   }
 
  private:
-  void perform(const Type& s) { driver_.type(s.box, s.text); }
-  void perform(const Click& s) { driver_.click(s.button); }
+  // A user's action, played as it stands.
+  template <typename Action>
+  void perform(const Action& s) {
+    scenario::perform(driver_, s);
+  }
 
   void perform(const Change& s) {
     const std::int16_t at = driver_.value(s.bar);
@@ -46,13 +50,8 @@ class Run {
       return note("change " + name + " " + std::to_string(s.value) +
                   " does not move the bar: " + name + " already stands at " + std::to_string(at));
     }
-    driver_.change(s.bar, s.value, s.via);
+    scenario::perform(driver_, s);
   }
-
-  void perform(const Scroll& s) { driver_.scroll(s.bar, s.value); }
-  void perform(const SetClipboard& s) { driver_.setClipboard(s.text); }
-  void perform(const Paste& s) { driver_.paste(s.box); }
-  void perform(const MiddleClick& s) { driver_.middleClick(s.box); }
 
   void perform(const ExpectShown& s) {
     const std::u16string actual = driver_.shown(s.control);
@@ -91,7 +90,7 @@ class Run {
   }
 
   void perform(const Fail& s) {
-    if (!driver_.failNext(s.control, s.op, s.status)) {
+    if (!scenario::perform(driver_, s)) {
       note("this driver cannot make a property operation fail");
     }
   }

@@ -6,6 +6,7 @@
 
 #include "form1/form_description.h"
 #include "scenario/headless_driver.h"
+#include "scenario/perform.h"
 #include "scenario/quoting.h"
 
 namespace umrak::sessions {
@@ -14,20 +15,6 @@ namespace {
 
 using C = core::ControlId;
 using scenario::Driver;
-
-struct Performer {
-  Driver& d;
-  void operator()(const scenario::Type& s) const { d.type(s.box, s.text); }
-  void operator()(const scenario::Click& s) const { d.click(s.button); }
-  void operator()(const scenario::Change& s) const { d.change(s.bar, s.value, s.via); }
-  void operator()(const scenario::Scroll& s) const { d.scroll(s.bar, s.value); }
-  void operator()(const scenario::SetClipboard& s) const { d.setClipboard(s.text); }
-  void operator()(const scenario::Paste& s) const { d.paste(s.box); }
-  void operator()(const scenario::MiddleClick& s) const { d.middleClick(s.box); }
-  void operator()(const scenario::Fail& s) const { d.failNext(s.control, s.op, s.status); }
-  template <typename Expectation>
-  void operator()(const Expectation&) const {}
-};
 
 // Everything the user can see of the program after an action.
 struct View {
@@ -71,14 +58,6 @@ bool sameErrors(const std::vector<core::RunError>& a, const std::vector<core::Ru
   });
 }
 
-// A long text is shown by its beginning.
-std::string shortQuote(const std::u16string& text) {
-  constexpr std::size_t kShown = 60;
-  if (text.size() <= kShown) return scenario::quoteText(text);
-  return scenario::quoteText(text.substr(0, kShown)) + "... (" + std::to_string(text.size()) +
-         " code units)";
-}
-
 // The first way in which the window differs from the model, if any.
 std::optional<Failure> differences(const View& model, const View& window,
                                    const core::FormDescription& form, std::size_t action) {
@@ -100,8 +79,8 @@ std::optional<Failure> differences(const View& model, const View& window,
     const std::string name(core::controlName(r.id));
     if (showsText(r.kind) && model.shown[i] != window.shown[i]) {
       return failure(name,
-                     name + ": the model shows " + shortQuote(model.shown[i]) + ", the window " +
-                         shortQuote(window.shown[i]),
+                     name + ": the model shows " + scenario::shortQuote(model.shown[i]) +
+                         ", the window " + scenario::shortQuote(window.shown[i]),
                      {scenario::ExpectShown{r.id, model.shown[i]}});
     }
     if (core::isScrollBar(r.kind) && model.values[i] != window.values[i]) {
@@ -138,15 +117,11 @@ std::optional<Failure> unreleased(Driver& d, const char* where, std::size_t acti
 
 }  // namespace
 
-void perform(Driver& driver, const scenario::Step& step) {
-  std::visit(Performer{driver}, step);
-}
-
 std::optional<Failure> playOnModel(const scenario::Script& session) {
   scenario::HeadlessDriver model;
   for (std::size_t i = 0; i < session.size(); ++i) {
     try {
-      perform(model, session[i].step);
+      scenario::perform(model, session[i].step);
     } catch (const std::exception& e) {
       return Failure{
           i, "escaped", std::string("an exception escaped the program: ") + e.what(), {}};
@@ -163,9 +138,9 @@ std::optional<Failure> playSideBySide(const scenario::Script& session,
   scenario::HeadlessDriver model;
   const std::unique_ptr<Driver> window = start();
   for (std::size_t i = 0; i < session.size(); ++i) {
-    perform(model, session[i].step);
+    scenario::perform(model, session[i].step);
     try {
-      perform(*window, session[i].step);
+      scenario::perform(*window, session[i].step);
     } catch (const scenario::CannotPerform& e) {
       return Failure{i, "entry", std::string("the window cannot do it: ") + e.what(), {}};
     }

@@ -19,9 +19,6 @@ struct Failure {
   std::vector<scenario::Step> expectations;
 };
 
-// Performs one of a session's actions on a driver.
-void perform(scenario::Driver& driver, const scenario::Step& step);
-
 // Plays a session on the form model alone. It fails where an event leaves
 // references held or where anything escapes the program's own error handling.
 std::optional<Failure> playOnModel(const scenario::Script& session);

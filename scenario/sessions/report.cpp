@@ -5,6 +5,7 @@
 #include "form1/form_description.h"
 #include "scenario/headless_driver.h"
 #include "scenario/parser.h"
+#include "scenario/perform.h"
 #include "scenario/writer.h"
 
 namespace umrak::sessions {
@@ -29,7 +30,7 @@ std::string failureScenario(const scenario::Script& session, const Failure& fail
   for (std::size_t i = 0; i < session.size() && i <= failure.action; ++i) {
     const scenario::Step& step = session[i].step;
     if (movesNothing(model, step)) continue;
-    perform(model, step);
+    scenario::perform(model, step);
     out << scenario::writeStep(step) << '\n';
     for (const core::RunError& e : model.takeErrors()) {
       out << scenario::writeStep(scenario::ExpectError{e.number}) << '\n';

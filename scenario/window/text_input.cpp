@@ -74,13 +74,6 @@ void pasteWith(QWidget* box, const std::u16string& text,
   putOnClipboard(clipboard);
 }
 
-// A long text is shown by its beginning.
-std::string shortQuote(const std::u16string& text) {
-  constexpr std::size_t kShown = 40;
-  if (text.size() <= kShown) return quoteText(text);
-  return quoteText(text.substr(0, kShown)) + "... (" + std::to_string(text.size()) + " code units)";
-}
-
 std::string boxName(const QWidget* box) {
   return box->objectName().toStdString();
 }
