@@ -6,13 +6,11 @@ click on "أدخال" raises. The program runs on a private desktop.
     atspi_test.py PROGRAM [--wm WINDOW_MANAGER] [unittest options]
 """
 
-import argparse
 import os
-import sys
 import time
 import unittest
 
-from desktop import Desktop, wait_for
+from desktop import Desktop, run_tests, wait_for
 
 ARGS = None
 Atspi = None
@@ -180,14 +178,5 @@ class AtspiTest(unittest.TestCase):
             self.assertEqual(len(named(self.window, result, "LABEL")), 1)
 
 
-def main():
-    global ARGS
-    parser = argparse.ArgumentParser()
-    parser.add_argument("program")
-    parser.add_argument("--wm", default="openbox")
-    ARGS, rest = parser.parse_known_args()
-    unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)
-
-
 if __name__ == "__main__":
-    main()
+    run_tests()

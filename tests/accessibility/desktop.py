@@ -6,6 +6,7 @@ started on them as a user's session would start it. Everything runs under a
 temporary home and is ended when the desktop closes.
 """
 
+import argparse
 import os
 import re
 import shutil
@@ -14,6 +15,7 @@ import subprocess
 import sys
 import tempfile
 import time
+import unittest
 
 # Orca writes its debug log in blocks; the tests read it while Orca runs.
 _LINE_BUFFERED_ORCA = """
@@ -32,6 +34,19 @@ runpy.run_path("/usr/bin/orca", run_name="__main__")
 _ENTRY = re.compile(r"^\d\d:\d\d:\d\d\.\d+ - ", re.MULTILINE)
 # An utterance, then the voice it is spoken in.
 _UTTERANCE = re.compile(r"^SPEECH OUTPUT: '(.*)' ?\{.*\}\s*$", re.DOTALL)
+
+
+def run_tests():
+    """Runs the calling module's tests on the program named on the command
+    line (PROGRAM [--wm WINDOW_MANAGER] [unittest options]); the tests read
+    the arguments from the module's ARGS, which is set before they run."""
+    parser = argparse.ArgumentParser()
+    parser.add_argument("program")
+    parser.add_argument("--wm", default="openbox")
+    args, rest = parser.parse_known_args()
+    main = sys.modules["__main__"]
+    main.ARGS = args
+    unittest.main(module=main, argv=[sys.argv[0]] + rest, verbosity=2)
 
 
 class DesktopError(RuntimeError):

@@ -6,13 +6,12 @@ an error box. Orca runs on a private desktop and logs what it speaks.
     orca_test.py PROGRAM [--wm WINDOW_MANAGER] [unittest options]
 """
 
-import argparse
 import functools
 import sys
 import time
 import unittest
 
-from desktop import Desktop, DesktopError, wait_for
+from desktop import Desktop, DesktopError, run_tests, wait_for
 from tab_cycle import TAB_CYCLE, stop
 
 ARGS = None
@@ -147,14 +146,5 @@ class OrcaTest(unittest.TestCase):
                         "the years written before the error, and the button again")
 
 
-def main():
-    global ARGS
-    parser = argparse.ArgumentParser()
-    parser.add_argument("program")
-    parser.add_argument("--wm", default="openbox")
-    ARGS, rest = parser.parse_known_args()
-    unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)
-
-
 if __name__ == "__main__":
-    main()
+    run_tests()
