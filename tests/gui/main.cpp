@@ -3,20 +3,24 @@
 #include "app/program/application.h"
 #include "tests/gui/gui_tests.h"
 #include "tests/gui/modal_watchdog.h"
+#include "tests/gui/test_classes.h"
 
 int main(int argc, char* argv[]) {
+  using namespace umrak::gui_test;
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   umrak::app::prepareQt();
   QApplication app(argc, argv);
   umrak::app::setUpApplication();
-  umrak::gui_test::ModalWatchdog watchdog;
+  ModalWatchdog watchdog;
   watchdog.start();
 
-  int failures = umrak::gui_test::runLayoutTests(argc, argv);
-  failures += umrak::gui_test::runBindingTests(argc, argv);
-  failures += umrak::gui_test::runLifecycleTests(argc, argv, watchdog);
-  failures += umrak::gui_test::runQtTextsTests(argc, argv);
-  failures += umrak::gui_test::runReadingOrderTests(argc, argv);
-  failures += umrak::gui_test::runAccessibilityTests(argc, argv);
-  return failures == 0 ? 0 : 1;
+  const TestClass classes[] = {
+      {"LayoutTest", runLayoutTests},
+      {"BindingTest", runBindingTests},
+      {"LifecycleTest", [&](int c, char** v) { return runLifecycleTests(c, v, watchdog); }},
+      {"QtTextsTest", runQtTextsTests},
+      {"ReadingOrderTest", runReadingOrderTests},
+      {"AccessibilityTest", runAccessibilityTests},
+  };
+  return runTestClasses(argc, argv, classes);
 }

@@ -2,16 +2,20 @@
 
 #include "app/program/application.h"
 #include "tests/gui/modal_watchdog.h"
+#include "tests/gui/test_classes.h"
 #include "tests/x11/x11_tests.h"
 
 int main(int argc, char* argv[]) {
+  using namespace umrak::gui_test;
   umrak::app::prepareQt();
   QApplication app(argc, argv);
   umrak::app::setUpApplication();
-  umrak::gui_test::ModalWatchdog watchdog;
+  ModalWatchdog watchdog;
   watchdog.start();
 
-  int failures = umrak::gui_test::runPasteTests(argc, argv);
-  failures += umrak::gui_test::runWindowSystemTests(argc, argv);
-  return failures == 0 ? 0 : 1;
+  const TestClass classes[] = {
+      {"PasteTest", runPasteTests},
+      {"WindowSystemTest", runWindowSystemTests},
+  };
+  return runTestClasses(argc, argv, classes);
 }
