@@ -14,6 +14,7 @@ namespace umrak::gui_test {
 namespace {
 
 using C = core::ControlId;
+using core::Kind;
 
 QAccessibleInterface* interfaceOf(QWidget* widget) {
   return QAccessible::queryAccessibleInterface(widget);
@@ -50,6 +51,57 @@ class AccessibilityTest : public QObject {
  private slots:
   void init() { w_ = std::make_unique<WindowUnderTest>(); }
   void cleanup() { w_.reset(); }
+
+  void screenReadersHearEachControlsCaptionOrRole_data() { addControlRows(); }
+  void screenReadersHearEachControlsCaptionOrRole() {
+    const core::ControlRecord& r = recordOf(fetchControl());
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w_->widget(r.id));
+    QVERIFY(a);
+    const QString name = a->text(QAccessible::Name);
+    switch (r.kind) {
+      case Kind::CommandButton:
+        // A month button is heard by the birth month it sets.
+        QCOMPARE(a->role(), QAccessible::Button);
+        QVERIFY2(name == recordText(r) || name == QStringLiteral("شهر الميلاد ") + recordText(r),
+                 qPrintable(name));
+        break;
+      case Kind::Label:
+        // An empty label is a result, heard by its role until it shows one.
+        QCOMPARE(a->role(), QAccessible::StaticText);
+        if (recordText(r).isEmpty()) {
+          QVERIFY(std::ranges::any_of(name, isArabicLetter));
+        } else {
+          QCOMPARE(name, recordText(r));
+        }
+        break;
+      case Kind::Frame:
+        QCOMPARE(a->role(), QAccessible::Grouping);
+        QCOMPARE(name, recordText(r));
+        break;
+      case Kind::TextBox:
+        QCOMPARE(a->role(), QAccessible::EditableText);
+        QVERIFY(std::ranges::any_of(name, isArabicLetter));
+        break;
+      case Kind::HScrollBar:
+      case Kind::VScrollBar: {
+        QCOMPARE(a->role(), QAccessible::ScrollBar);
+        QAccessibleInterface* box = QAccessible::queryAccessibleInterface(w_->widget(boxOf(r.id)));
+        QCOMPARE(name, box->text(QAccessible::Name));
+        break;
+      }
+    }
+  }
+
+  void boxesAreNamedForWhatTheyHold() {
+    const auto nameOf = [&](C id) {
+      return QAccessible::queryAccessibleInterface(w_->widget(id))->text(QAccessible::Name);
+    };
+    QCOMPARE(nameOf(C::Text1), QStringLiteral("سنة الميلاد"));
+    QCOMPARE(nameOf(C::Text4), QStringLiteral("تاريخ اليوم: اليوم"));
+    QVERIFY(nameOf(C::Text7).startsWith(QStringLiteral("ملاحظة")));
+    QVERIFY(nameOf(C::Text8).startsWith(QStringLiteral("ملاحظة")));
+    QVERIFY(nameOf(C::Text7) != nameOf(C::Text8));
+  }
 
   void theFormIsAWindowWithItsTitle() {
     QAccessibleInterface* form = interfaceOf(&w_->window());

@@ -27,11 +27,6 @@ void addRows(std::initializer_list<C> controls) {
   }
 }
 
-C fetchControl() {
-  QFETCH(int, index);
-  return static_cast<C>(index);
-}
-
 void addBarRows() {
   addRows({C::VScroll1, C::scroll, C::HScroll1, C::VScroll2});
 }

@@ -16,6 +16,26 @@ const core::ControlRecord& recordOf(C id) {
   qFatal("no record for a control");
 }
 
+QString recordText(const core::ControlRecord& record) {
+  return QString::fromUtf8(record.text ? record.text : "");
+}
+
+void addControlRows() {
+  QTest::addColumn<int>("index");
+  for (const core::ControlRecord& r : form1::form1Description().controls) {
+    QTest::newRow(std::string(core::controlName(r.id)).c_str()) << static_cast<int>(r.id);
+  }
+}
+
+C fetchControl() {
+  QFETCH(int, index);
+  return static_cast<C>(index);
+}
+
+bool isArabicLetter(QChar c) {
+  return c.unicode() >= 0x0600 && c.unicode() <= 0x06FF;
+}
+
 C boxOf(C bar) {
   switch (bar) {
     case C::VScroll1:

@@ -12,6 +12,15 @@
 namespace umrak::gui_test {
 
 const core::ControlRecord& recordOf(core::ControlId id);
+// A record's caption or text as Qt holds it.
+QString recordText(const core::ControlRecord& record);
+
+// Data rows, one per control of the form in stored order, named after it;
+// the row's control in the test function.
+void addControlRows();
+core::ControlId fetchControl();
+
+bool isArabicLetter(QChar c);
 
 // Takes the untrapped run-time errors in place of the message box.
 class RecordingReporter : public core::ErrorReporter {

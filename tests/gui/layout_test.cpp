@@ -27,22 +27,6 @@ using core::Kind;
 const QString kFace = QStringLiteral("Noto Sans Arabic UI");
 const QColor kLightRed(255, 128, 128);
 
-void addControlRows() {
-  QTest::addColumn<int>("index");
-  for (const core::ControlRecord& r : form1::form1Description().controls) {
-    QTest::newRow(std::string(core::controlName(r.id)).c_str()) << static_cast<int>(r.id);
-  }
-}
-
-C fetchControl() {
-  QFETCH(int, index);
-  return static_cast<C>(index);
-}
-
-QString recordText(const core::ControlRecord& r) {
-  return QString::fromUtf8(r.text ? r.text : "");
-}
-
 QColor systemColor(QPalette::ColorRole role) {
   return QApplication::palette().color(role);
 }
@@ -77,10 +61,6 @@ void expectColours(QWidget* widget, Kind kind, const QColor& back, const QColor&
       QCOMPARE(palette.color(QPalette::Button), back);
       break;
   }
-}
-
-bool isArabicLetter(QChar c) {
-  return c.unicode() >= 0x0600 && c.unicode() <= 0x06FF;
 }
 
 // What the face must draw itself rather than leave to a fallback font.
@@ -220,57 +200,6 @@ class LayoutTest : public QObject {
       if (w_->widget(r.id)->layoutDirection() == Qt::RightToLeft) ++marked;
     }
     QCOMPARE(marked, 21);
-  }
-
-  void screenReadersHearEachControlsCaptionOrRole_data() { addControlRows(); }
-  void screenReadersHearEachControlsCaptionOrRole() {
-    const core::ControlRecord& r = recordOf(fetchControl());
-    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w_->widget(r.id));
-    QVERIFY(a);
-    const QString name = a->text(QAccessible::Name);
-    switch (r.kind) {
-      case Kind::CommandButton:
-        // A month button is heard by the birth month it sets.
-        QCOMPARE(a->role(), QAccessible::Button);
-        QVERIFY2(name == recordText(r) || name == QStringLiteral("شهر الميلاد ") + recordText(r),
-                 qPrintable(name));
-        break;
-      case Kind::Label:
-        // An empty label is a result, heard by its role until it shows one.
-        QCOMPARE(a->role(), QAccessible::StaticText);
-        if (recordText(r).isEmpty()) {
-          QVERIFY(std::ranges::any_of(name, isArabicLetter));
-        } else {
-          QCOMPARE(name, recordText(r));
-        }
-        break;
-      case Kind::Frame:
-        QCOMPARE(a->role(), QAccessible::Grouping);
-        QCOMPARE(name, recordText(r));
-        break;
-      case Kind::TextBox:
-        QCOMPARE(a->role(), QAccessible::EditableText);
-        QVERIFY(std::ranges::any_of(name, isArabicLetter));
-        break;
-      case Kind::HScrollBar:
-      case Kind::VScrollBar: {
-        QCOMPARE(a->role(), QAccessible::ScrollBar);
-        QAccessibleInterface* box = QAccessible::queryAccessibleInterface(w_->widget(boxOf(r.id)));
-        QCOMPARE(name, box->text(QAccessible::Name));
-        break;
-      }
-    }
-  }
-
-  void boxesAreNamedForWhatTheyHold() {
-    const auto nameOf = [&](C id) {
-      return QAccessible::queryAccessibleInterface(w_->widget(id))->text(QAccessible::Name);
-    };
-    QCOMPARE(nameOf(C::Text1), QStringLiteral("سنة الميلاد"));
-    QCOMPARE(nameOf(C::Text4), QStringLiteral("تاريخ اليوم: اليوم"));
-    QVERIFY(nameOf(C::Text7).startsWith(QStringLiteral("ملاحظة")));
-    QVERIFY(nameOf(C::Text8).startsWith(QStringLiteral("ملاحظة")));
-    QVERIFY(nameOf(C::Text7) != nameOf(C::Text8));
   }
 
   void controlsStartWithTheirStoredTextsAndValues_data() { addControlRows(); }

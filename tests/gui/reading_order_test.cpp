@@ -151,15 +151,9 @@ class ReadingOrderTest : public QObject {
   void init() { w_ = std::make_unique<WindowUnderTest>(); }
   void cleanup() { w_.reset(); }
 
-  void everyControlDrawsInTheReadingOrderOfItsMark_data() {
-    QTest::addColumn<int>("index");
-    for (const core::ControlRecord& r : form1::form1Description().controls) {
-      QTest::newRow(std::string(core::controlName(r.id)).c_str()) << static_cast<int>(r.id);
-    }
-  }
+  void everyControlDrawsInTheReadingOrderOfItsMark_data() { addControlRows(); }
   void everyControlDrawsInTheReadingOrderOfItsMark() {
-    QFETCH(int, index);
-    const C id = static_cast<C>(index);
+    const C id = fetchControl();
     const bool marked = recordOf(id).rightToLeft;
     QWidget* widget = w_->widget(id);
     if (core::isScrollBar(w_->model().kind(id))) {
