@@ -4,6 +4,7 @@ BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libxcb1-
   fonts-noto-ui-core qt6-translations-l10n)
 RUN_PACKAGES=(xvfb xauth)
 TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
-  desktop-file-utils appstream libxcb-damage0-dev)
-MATRIX_PACKAGES=(clang libclang-rt-14-dev dpkg-dev)
+  desktop-file-utils appstream libxcb-damage0-dev man-db python3)
+# With clang come the runtimes of its own version (scripts/clang_runtime.sh).
+MATRIX_PACKAGES=(clang dpkg-dev)
 PACKAGE_PACKAGES=(build-essential dpkg-dev debhelper lintian)
