@@ -5,10 +5,14 @@
 # BUILD/fuzz/findings/TARGET/; new interesting inputs under BUILD/fuzz/work/.
 #
 #   fuzz/run.sh [SECONDS] [TARGET...]     (targets: the names under fuzz/corpus/)
-# The build is CMake's "fuzz" preset, in build-fuzz.
+# The build is CMake's "fuzz" preset, in build-fuzz. Installs clang and the
+# libFuzzer and sanitizer runtimes of its version when they are missing.
 set -euo pipefail
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
+bash "$root/scripts/deps.sh" clang
+# shellcheck disable=SC2046
+bash "$root/scripts/deps.sh" $(bash "$root/scripts/clang_runtime.sh")
 seconds="${1:-60}"
 shift $(($# > 0 ? 1 : 0))
 build="$root/build-fuzz"

@@ -4,11 +4,12 @@ BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libxcb1-
   fonts-noto-ui-core qt6-translations-l10n)
 RUN_PACKAGES=(xvfb xauth)
 TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
-  desktop-file-utils appstream libxcb-damage0-dev)
+  desktop-file-utils appstream libxcb-damage0-dev man-db python3)
 # The tests on private desktop sessions: the window managers and Wayland's
 # weston, keys through XTEST, the session and accessibility buses, Orca and
 # the GObject bindings of libatspi that read what it reads.
 TEST_PACKAGES+=(openbox xfwm4 fluxbox icewm metacity weston qt6-wayland libxcb-xtest0-dev
   dbus-daemon dbus-bin at-spi2-core orca python3-gi gir1.2-atspi-2.0 xdotool x11-utils)
-MATRIX_PACKAGES=(clang libclang-rt-14-dev dpkg-dev)
+# With clang come the runtimes of its own version (scripts/clang_runtime.sh).
+MATRIX_PACKAGES=(clang dpkg-dev)
 PACKAGE_PACKAGES=(build-essential dpkg-dev debhelper lintian)

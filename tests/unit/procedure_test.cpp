@@ -117,7 +117,8 @@ TEST(Procedure, ThroughTheFormInterfaceAFailureComesBackAsTheStatus) {
 // Every procedure from start-up, from its event and through the form
 // interface: the age and zodiac buttons fail on the empty boxes, nothing else does.
 TEST(Procedure, EveryProcedureGivesBackEverythingItHeld) {
-  for (const core::EventBinding& b : form1::form1Events().bindings()) {
+  const core::EventTable events = form1::form1Events();
+  for (const core::EventBinding& b : events.bindings()) {
     SCOPED_TRACE(std::string(core::controlName(b.control)) + " " +
                  std::to_string(static_cast<int>(b.event)));
     const bool fails = b.control == C::Command7 || b.control == C::Command19;
