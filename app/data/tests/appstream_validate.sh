@@ -1,7 +1,8 @@
 #!/bin/sh
 # Validates the metainfo strictly with the AppStream of the machine, offline,
 # and fails on every issue it reports except two, which are accepted by name:
-# - url-homepage-missing: umrak has no published homepage to name yet.
+# - url-homepage-missing: the metainfo names a homepage only once one is
+#   published at an address that fits its id, io.github.umrak.Umrak.
 # - "unknown-tag developer" from AppStream before 1.0 (Debian 12): the
 #   <developer> element replaced <developer_name>, and AppStream 1.0 asks for
 #   it; the older validator does not know it yet.
