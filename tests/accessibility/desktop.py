@@ -66,14 +66,15 @@ def wait_for(condition, timeout, what):
 
 
 class Desktop:
-    def __init__(self, wm="openbox", orca=False, timeout=60):
+    def __init__(self, wm="openbox", timeout=60):
         self.timeout = timeout
         self.home = tempfile.mkdtemp(prefix="umrak-desktop-")
         self._processes = []
         self.program = None
+        self._orca = None
         self.orca_log = os.path.join(self.home, "orca.log")
         try:
-            self._start(wm, orca)
+            self._start(wm)
         except BaseException:
             self.close()
             raise
@@ -86,7 +87,7 @@ class Desktop:
 
     # --- the session -------------------------------------------------------
 
-    def _start(self, wm, orca):
+    def _start(self, wm):
         env = {k: v for k, v in os.environ.items()
                if k not in ("DISPLAY", "WAYLAND_DISPLAY", "XAUTHORITY", "AT_SPI_BUS_ADDRESS",
                             "DBUS_SESSION_BUS_ADDRESS", "SESSION_MANAGER", "QT_QPA_PLATFORM")}
@@ -107,10 +108,6 @@ class Desktop:
         if wm:
             self._spawn([wm])
             wait_for(self._wm_running, self.timeout, "the window manager " + wm)
-        if orca:
-            self._spawn([sys.executable, "-c", _LINE_BUFFERED_ORCA, self.orca_log])
-            wait_for(lambda: "Screen reader on." in self.speech(), self.timeout * 2,
-                     "Orca to start")
 
     def _spawn(self, argv, **kwargs):
         with open(os.path.join(self.home, os.path.basename(argv[0]) + ".log"), "ab") as log:
@@ -230,6 +227,29 @@ class Desktop:
         return int(result.stdout) if result.returncode == 0 and result.stdout.strip() else None
 
     # --- what Orca says ----------------------------------------------------
+
+    def start_orca(self):
+        """Starts Orca afresh, with an empty log, and waits until it speaks;
+        what the Orca before said is kept beside, numbered."""
+        self.stop_orca()
+        if os.path.exists(self.orca_log):
+            kept = len([f for f in os.listdir(self.home) if f.startswith("orca.")])
+            os.rename(self.orca_log, "%s.%d" % (self.orca_log, kept))
+        self._orca = self._spawn([sys.executable, "-c", _LINE_BUFFERED_ORCA, self.orca_log])
+        wait_for(lambda: "Screen reader on." in self.speech(), self.timeout * 2,
+                 "Orca to start")
+
+    def stop_orca(self):
+        orca, self._orca = self._orca, None
+        if not orca:
+            return
+        self._processes.remove(orca)
+        os.killpg(orca.pid, signal.SIGTERM)
+        try:
+            orca.wait(5)
+        except subprocess.TimeoutExpired:
+            os.killpg(orca.pid, signal.SIGKILL)
+            orca.wait()
 
     def speech(self):
         """Every utterance Orca has spoken, in order."""
