@@ -232,6 +232,12 @@ class Desktop:
         """Starts Orca afresh, with an empty log, and waits until it speaks;
         what the Orca before said is kept beside, numbered."""
         self.stop_orca()
+        # Orca refuses to start while any other Orca of the same user runs.
+        others = subprocess.run(["pgrep", "-u", str(os.getuid()), "-x", "orca"],
+                                capture_output=True, text=True).stdout.split()
+        if others:
+            raise DesktopError("another Orca of this user runs (process %s); Orca starts only "
+                               "once per user" % ", ".join(others))
         if os.path.exists(self.orca_log):
             kept = len([f for f in os.listdir(self.home) if f.startswith("orca.")])
             os.rename(self.orca_log, "%s.%d" % (self.orca_log, kept))
