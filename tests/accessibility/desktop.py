@@ -71,6 +71,7 @@ class Desktop:
         self.home = tempfile.mkdtemp(prefix="umrak-desktop-")
         self._processes = []
         self.program = None
+        self._starts = 0
         self._orca = None
         self.orca_log = os.path.join(self.home, "orca.log")
         try:
@@ -172,12 +173,16 @@ class Desktop:
 
     # --- the program -------------------------------------------------------
 
-    def start(self, program):
+    def start(self, program, extra_env=None):
         """Starts the program as a session would, with Qt's bridge to the
-        accessibility bus, and waits for its window."""
+        accessibility bus and EXTRA_ENV in its environment, and waits for its
+        window."""
         self.stop()
         env = dict(self.env, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
-        with open(os.path.join(self.home, "umrak.log"), "ab") as log:
+        env.update(extra_env or {})
+        self._starts += 1
+        self._program_log = os.path.join(self.home, "umrak.%d.log" % self._starts)
+        with open(self._program_log, "wb") as log:
             self.program = subprocess.Popen([program], env=env, stdin=subprocess.DEVNULL,
                                             stdout=log, stderr=subprocess.STDOUT,
                                             start_new_session=True)
@@ -199,7 +204,7 @@ class Desktop:
             program.wait()
             raise DesktopError("the program did not end when its window was closed")
         if status != 0:
-            with open(os.path.join(self.home, "umrak.log"), errors="replace") as log:
+            with open(self._program_log, errors="replace") as log:
                 raise DesktopError("the program ended with status %d:\n%s"
                                    % (status, log.read()[-4000:]))
 

@@ -7,6 +7,7 @@ an error box. Orca runs on a private desktop and logs what it speaks.
 """
 
 import functools
+import os
 import sys
 import time
 import unittest
@@ -16,6 +17,13 @@ from tab_cycle import TAB_CYCLE, stop
 
 ARGS = None
 ATTEMPTS = 3
+# Qt 6.4 holds each key back until the screen reader has seen it, for up to
+# 100 ms, and never frees its copy of a key whose widget is gone by then
+# (the release of the Return that closed the error box): with a slow Orca the
+# sanitizer build reports that leak. Under Orca the program is not checked for
+# leaks; every other test checks them, the accessibility bridge's included.
+UNDER_ORCA = ({"ASAN_OPTIONS": os.environ["ASAN_OPTIONS"] + ":detect_leaks=0"}
+              if "ASAN_OPTIONS" in os.environ else {})
 
 
 def retried(test):
@@ -63,7 +71,7 @@ class OrcaTest(unittest.TestCase):
     def setUp(self):
         self.desktop.start_orca()
         self.start = self.mark = len(self.desktop.speech())
-        self.desktop.start(ARGS.program)
+        self.desktop.start(ARGS.program, extra_env=UNDER_ORCA)
 
     def tearDown(self):
         self.desktop.stop()
