@@ -75,7 +75,7 @@ class Desktop:
         self._orca = None
         self.orca_log = os.path.join(self.home, "orca.log")
         try:
-            self._start(wm)
+            self._start_retried(wm)
         except BaseException:
             self.close()
             raise
@@ -87,6 +87,17 @@ class Desktop:
         self.close()
 
     # --- the session -------------------------------------------------------
+
+    # A window manager once never came up on a busy machine, with nothing to
+    # say why; the session is then started once more, on a fresh X server,
+    # and each failure shows what the window manager printed.
+    def _start_retried(self, wm):
+        try:
+            self._start(wm)
+        except DesktopError as failure:
+            print("the desktop did not start, once more: %s" % failure, file=sys.stderr)
+            self._stop_processes()
+            self._start(wm)
 
     def _start(self, wm):
         env = {k: v for k, v in os.environ.items()
@@ -107,8 +118,13 @@ class Desktop:
                         "string:org.a11y.Status", "string:IsEnabled", "variant:boolean:true"],
                        env=env, check=True, stdout=subprocess.DEVNULL, timeout=self.timeout)
         if wm:
-            self._spawn([wm])
-            wait_for(self._wm_running, self.timeout, "the window manager " + wm)
+            manager = self._spawn([wm])
+            try:
+                wait_for(lambda: self._wm_running(manager), self.timeout,
+                         "the window manager " + wm)
+            except DesktopError as failure:
+                with open(os.path.join(self.home, wm + ".log"), errors="replace") as log:
+                    raise DesktopError("%s; it printed:\n%s" % (failure, log.read()[-2000:]))
 
     def _spawn(self, argv, **kwargs):
         with open(os.path.join(self.home, os.path.basename(argv[0]) + ".log"), "ab") as log:
@@ -148,12 +164,24 @@ class Desktop:
                 continue
         raise DesktopError("no free X display")
 
-    def _wm_running(self):
-        out = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env,
-                             capture_output=True, text=True).stdout
+    def _wm_running(self, manager):
+        if manager.poll() is not None:
+            raise DesktopError("the window manager ended with status %d" % manager.returncode)
+        try:
+            out = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env,
+                                 capture_output=True, text=True, timeout=10).stdout
+        except subprocess.TimeoutExpired:
+            return False
         return "window id" in out
 
     def close(self):
+        self._stop_processes()
+        if os.environ.get("UMRAK_KEEP_DESKTOP"):
+            print("desktop kept in", self.home, file=sys.stderr)
+        else:
+            shutil.rmtree(self.home, ignore_errors=True)
+
+    def _stop_processes(self):
         for process in reversed(self._processes):
             try:
                 os.killpg(process.pid, signal.SIGTERM)
@@ -166,10 +194,6 @@ class Desktop:
                 os.killpg(process.pid, signal.SIGKILL)
                 process.wait()
         self._processes = []
-        if os.environ.get("UMRAK_KEEP_DESKTOP"):
-            print("desktop kept in", self.home, file=sys.stderr)
-        else:
-            shutil.rmtree(self.home, ignore_errors=True)
 
     # --- the program -------------------------------------------------------
 
