@@ -26,6 +26,7 @@
 #include "ui/taskbar_state.h"
 #include "ui/text_box.h"
 #include "ui/window_activation.h"
+#include "ui/window_kind.h"
 
 namespace umrak::ui {
 
@@ -34,10 +35,10 @@ namespace {
 using core::ControlId;
 using core::Event;
 
-// A tool window has the small caption bar; the taskbar button is the
-// record's own setting, applied when the window is shown.
-Qt::WindowFlags windowFlagsOf(const core::FormRecord& form) {
-  Qt::WindowFlags flags = (form.toolWindow ? Qt::Tool : Qt::Window) | Qt::CustomizeWindowHint |
+// A tool window has the small caption bar; the taskbar button is set apart,
+// when the window is shown.
+Qt::WindowFlags windowFlagsOf(const core::FormRecord& form, const WindowKind& kind) {
+  Qt::WindowFlags flags = (kind.utility ? Qt::Tool : Qt::Window) | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint;
   if (form.minButton) flags |= Qt::WindowMinimizeButtonHint;
@@ -71,7 +72,8 @@ Form1Window::~Form1Window() {
 
 void Form1Window::setUpForm() {
   const core::FormRecord& form = model().description().form;
-  setWindowFlags(windowFlagsOf(form));
+  kind_ = windowKindFor(form, runningWindowManager());
+  setWindowFlags(windowFlagsOf(form, kind_));
   // Qt lets only main windows end the program when closed; this one is the
   // program's only window, tool window or not.
   setAttribute(Qt::WA_QuitOnClose);
@@ -204,7 +206,7 @@ void Form1Window::resizeEvent(QResizeEvent* event) {
 // that the window system made (a restore) asks for nothing.
 void Form1Window::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  applyTaskbarState(this, model().description().form.showInTaskbar);
+  applyTaskbarState(this, !kind_.skipTaskbar);
   if (!event->spontaneous()) askForActivation(this);
   if (!watchingExposure_ && windowHandle()) {
     windowHandle()->installEventFilter(this);

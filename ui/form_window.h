@@ -13,6 +13,7 @@
 #include "ui/announcer.h"
 #include "ui/control_factory.h"
 #include "ui/printed_surface.h"
+#include "ui/window_kind.h"
 
 namespace umrak::ui {
 
@@ -69,6 +70,7 @@ class Form1Window : public QWidget, private core::FormObserver, private core::Er
   std::optional<std::vector<core::ControlId>> clickWrote_;
   std::vector<std::u16string> clickPrinted_;
   bool watchingExposure_ = false;
+  WindowKind kind_{};
 };
 
 }  // namespace umrak::ui

@@ -4,6 +4,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "app/program/platform.h"
 #include "app/program/version.h"
 #include "form1/form_description.h"
 #include "ui/accessible_interfaces.h"
@@ -37,6 +38,7 @@ void speakArabic() {
 }  // namespace
 
 void prepareQt() {
+  preferPlatform();
   QGuiApplication::setDesktopSettingsAware(false);
 }
 

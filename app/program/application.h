@@ -4,9 +4,10 @@
 
 namespace umrak::app {
 
-// What must be settled before the QApplication exists: the window paints its
-// own faces and colours with Fusion, so the desktop's theme plugin (GTK on
-// GNOME-like desktops) would only slow the start.
+// What must be settled before the QApplication exists: the platform the
+// session's desktop serves the window best on, and no desktop theme: the
+// window paints its own faces and colours with Fusion, so the desktop's
+// theme plugin (GTK on GNOME-like desktops) would only slow the start.
 void prepareQt();
 
 // "umrak", as the program names itself in its messages.

@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QProcess>
 
+#include "app/program/platform.h"
+
 namespace umrak {
 
 namespace {
@@ -59,6 +61,29 @@ TEST(CommandLine, HelpNamesTheProgramItsOptionsAndQtsStandardOptions) {
        {"-h, --help", "-v, --version", "--platform <name[:options]>", "--style <style>",
         "--reverse", "--qwindowgeometry <geometry>", "--display <display>"}) {
     EXPECT_TRUE(help.contains(QLatin1StringView(option))) << option;
+  }
+}
+
+// Only a GNOME Wayland session with Xwayland sends the window through X11,
+// and never against the user's own choice.
+TEST(Platform, GnomeOnWaylandGoesThroughXwaylandUnlessTheUserChose) {
+  const struct {
+    app::Session session;
+    std::string platform;
+  } cases[] = {
+      {{"", "wayland-0", ":0", "GNOME"}, "xcb;wayland"},
+      {{"", "wayland-0", ":0", "ubuntu:GNOME"}, "xcb;wayland"},
+      {{"wayland", "wayland-0", ":0", "GNOME"}, ""},
+      {{"", "wayland-0", "", "GNOME"}, ""},
+      {{"", "", ":0", "GNOME"}, ""},
+      {{"", "wayland-0", ":0", "KDE"}, ""},
+      {{"", "wayland-0", ":0", "GNOME-Classic"}, ""},
+      {{"", "wayland-0", ":0", ""}, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.session.currentDesktop) + " " +
+                 std::string(c.session.chosenPlatform));
+    EXPECT_EQ(app::preferredPlatform(c.session), c.platform);
   }
 }
 

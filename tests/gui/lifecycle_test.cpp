@@ -9,9 +9,11 @@
 #include <memory>
 
 #include "form1/credit.h"
+#include "form1/form_description.h"
 #include "tests/gui/fixture.h"
 #include "tests/gui/gui_tests.h"
 #include "tests/gui/modal_watchdog.h"
+#include "ui/window_kind.h"
 
 namespace umrak::gui_test {
 
@@ -63,6 +65,28 @@ class LifecycleTest : public QObject {
     QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("umrak"));
     QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.00"));
     QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("io.github.umrak.Umrak"));
+  }
+
+  // A tool window without a taskbar button, except where the window manager
+  // would then keep it out of the user's reach.
+  void theWindowKindFollowsTheWindowManager_data() {
+    QTest::addColumn<QString>("manager");
+    QTest::addColumn<bool>("utility");
+    QTest::addColumn<bool>("skipTaskbar");
+    QTest::newRow("GNOME Shell") << "GNOME Shell" << false << false;
+    QTest::newRow("Mutter") << "Mutter" << false << false;
+    QTest::newRow("KWin") << "KWin" << false << true;
+    QTest::newRow("Openbox") << "Openbox" << true << true;
+    QTest::newRow("Metacity") << "Metacity" << true << true;
+    QTest::newRow("none") << "" << true << true;
+  }
+  void theWindowKindFollowsTheWindowManager() {
+    QFETCH(QString, manager);
+    QFETCH(bool, utility);
+    QFETCH(bool, skipTaskbar);
+    const ui::WindowKind kind =
+        ui::windowKindFor(form1::form1Description().form, manager.toStdString());
+    QCOMPARE(kind, (ui::WindowKind{.utility = utility, .skipTaskbar = skipTaskbar}));
   }
 
   void nothingRunsBeforeTheFirstEvent() {
