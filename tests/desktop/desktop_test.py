@@ -176,11 +176,26 @@ class DesktopTest(unittest.TestCase):
                         box["y"] + box["h"] < window["y"] + window["h"], (window, box))
         self.assertEqual(box["minimizable"], self.kind.box_offers_minimize, box)
         self.assertFalse(box["maximizable"], box)
+        if self.kind.box_offers_minimize:
+            self.minimize_and_bring_back_the_box()
         self.session.keys("Return")
         wait_for(lambda: len(windows_of("umrak")) == 1, 10, "the error box to close")
         self.becomes_active("after the error box")
         self.session.keys(*["shift+Tab"] * ENTER_TO_BIRTH_DAY)
         self.types_into("5", BIRTH_DAY, "5")
+
+    def minimize_and_bring_back_the_box(self):
+        def box_active():
+            return any(is_active(w) for w in windows_of("umrak") if w != self.window)
+        self.session.keys(self.kind.minimize_key)
+        # On X11 its window goes with it; on Wayland KWin does not know the
+        # box is modal and activates the window, which the box still blocks.
+        wait_for(lambda: not box_active(), 10, "the error box to be minimized")
+        self.session.keys("alt+Tab")
+        try:
+            wait_for(box_active, 10, "the error box back")
+        except SessionError:
+            self.fail("Alt+Tab did not bring back the minimized error box")
 
     def test_alt_tab_brings_the_window_back_from_under_another(self):
         self.becomes_active("at start")
