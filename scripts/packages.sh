@@ -10,6 +10,10 @@ TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
 # the GObject bindings of libatspi that read what it reads.
 TEST_PACKAGES+=(openbox xfwm4 fluxbox icewm metacity weston qt6-wayland libxcb-xtest0-dev
   dbus-daemon dbus-bin at-spi2-core orca python3-gi gir1.2-atspi-2.0 xdotool x11-utils)
+# GNOME's and KDE's compositors on X11 and Wayland, Xwayland, and KWin's fake
+# input protocol, through which the tests press keys on KWin's Wayland.
+TEST_PACKAGES+=(mutter gnome-shell kwin-x11 kwin-wayland xwayland libwayland-dev
+  plasma-wayland-protocols)
 # With clang come the runtimes of its own version (scripts/clang_runtime.sh).
 MATRIX_PACKAGES=(clang dpkg-dev)
 PACKAGE_PACKAGES=(build-essential dpkg-dev debhelper lintian)
