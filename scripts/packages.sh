@@ -14,6 +14,10 @@ TEST_PACKAGES+=(openbox xfwm4 fluxbox icewm metacity weston qt6-wayland libxcb-x
 # input protocol, through which the tests press keys on KWin's Wayland.
 TEST_PACKAGES+=(mutter gnome-shell kwin-x11 kwin-wayland xwayland libwayland-dev
   plasma-wayland-protocols)
+# Plasma 6 (Debian 13) has KWin's shortcuts on X11 served by a daemon of their own.
+if [ "$(. /etc/os-release && echo "${VERSION_ID%%.*}")" -ge 13 ] 2>/dev/null; then
+  TEST_PACKAGES+=(kglobalacceld)
+fi
 # With clang come the runtimes of its own version (scripts/clang_runtime.sh).
 MATRIX_PACKAGES=(clang dpkg-dev)
 PACKAGE_PACKAGES=(build-essential dpkg-dev debhelper lintian)

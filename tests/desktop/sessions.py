@@ -11,6 +11,7 @@ user with that mark is ended, whoever started it.
 """
 
 import dataclasses
+import glob
 import json
 import os
 import re
@@ -252,6 +253,11 @@ class Session:
                                       "1024x768x24", "-nolisten", "tcp"])
 
     def _start_x11_window_manager(self):
+        # Plasma 6 starts its shortcut daemon with the session on X11, where
+        # Plasma 5's was started by the bus.
+        for daemon in glob.glob("/usr/lib/*/libexec/kglobalacceld"):
+            if self.kind.compositor == "kwin":
+                self.spawn([daemon])
         argv = {"mutter": ["mutter", "--x11", "--replace", "--sm-disable"],
                 "gnome-shell": ["gnome-shell", "--x11", "--replace", "--sm-disable"],
                 "kwin": ["kwin_x11", "--replace"]}[self.kind.compositor]
