@@ -95,22 +95,41 @@ int radixDigit(char16_t c, int radix) {
   return d < radix ? d : -1;
 }
 
-// &H and &O integers: up to 16 bits they read as a signed 16-bit integer, up
-// to 32 bits as a signed 32-bit integer; anything wider overflows.
+// &H and &O integers: up to 16 bits they read as a signed 16-bit integer
+// (&HFFFF is -1), up to 32 bits as a signed 32-bit integer (&HFFFFFFFF is
+// -1), the two integer widths such texts have always stood for. A wider one
+// stands for no integer width and reads as its plain value (&H100000000 is
+// 4294967296), rounded to the nearest double as a decimal text is; only
+// beyond the range of a double does it overflow. The bits are taken from the left: the first 64
+// exactly, the rest only as their count and whether any is set, which is all the rounding needs;
+// past 2^1024 the count stops, as the value overflows anyway.
 double readRadixInteger(LenientReader& in) {
   const char16_t letter = in.done() ? u'\0' : in.peek();
-  int radix = 0;
-  if (letter == u'H' || letter == u'h') radix = 16;
-  if (letter == u'O' || letter == u'o') radix = 8;
-  if (radix == 0) return 0;
+  int bits = 0;
+  if (letter == u'H' || letter == u'h') bits = 4;
+  if (letter == u'O' || letter == u'o') bits = 3;
+  if (bits == 0) return 0;
   in.next();
   std::uint64_t value = 0;
-  for (int d; !in.done() && (d = radixDigit(in.peek(), radix)) >= 0; in.next()) {
-    value = value * static_cast<std::uint64_t>(radix) + static_cast<std::uint64_t>(d);
-    if (value > 0xFFFFFFFFu) throw makeError(error::kOverflow);
+  int dropped = 0;
+  bool droppedAny = false;
+  for (int d; !in.done() && (d = radixDigit(in.peek(), 1 << bits)) >= 0; in.next()) {
+    for (int bit = bits - 1; bit >= 0; --bit) {
+      const bool set = ((d >> bit) & 1) != 0;
+      if ((value >> 63) == 0) {
+        value = value << 1 | static_cast<std::uint64_t>(set);
+      } else {
+        dropped = std::min(dropped + 1, 1024);
+        droppedAny = droppedAny || set;
+      }
+    }
   }
   if (value <= 0xFFFFu) return static_cast<std::int16_t>(static_cast<std::uint16_t>(value));
-  return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+  if (value <= 0xFFFFFFFFu) return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+  // With the top bit of 64 set, the lowest is far below the rounding one.
+  const double plain = std::ldexp(static_cast<double>(value | droppedAny), dropped);
+  if (std::isinf(plain)) throw makeError(error::kOverflow);
+  return plain;
 }
 
 }  // namespace

@@ -16,7 +16,9 @@ namespace umrak::core {
 double strictConversion(std::u16string_view text);
 
 // Reads the numeric beginning of the text, skipping blanks, tabs and line
-// feeds anywhere; nothing numeric reads as 0. Also takes &H and &O integers.
+// feeds anywhere; nothing numeric reads as 0. Also takes &H and &O integers:
+// signed 16-bit or 32-bit where they fit 16 or 32 bits, plain values when
+// wider.
 double lenientConversion(std::u16string_view text);
 
 // One leading blank for zero or more, "-" for a negative value: " 15", "-1".

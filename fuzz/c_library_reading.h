@@ -54,4 +54,29 @@ inline void compareWithCLibrary(std::u16string_view text, std::optional<double> 
   }
 }
 
+// Holds what the lenient conversion read from an &H text wider than 32 bits
+// (nothing: the overflow error) to strtod, which reads the same hexadecimal
+// digits after "0x" as a plain value and rounds it correctly however long.
+// Narrower texts read as signed 16-bit or 32-bit integers, which strtod does
+// not know.
+inline void compareWideHexWithCLibrary(std::u16string_view text, std::optional<double> ours) {
+  std::string plain;
+  for (char16_t c : text) {
+    if (c != u' ' && c != u'\t' && c != u'\n') plain += c < 0x80 ? static_cast<char>(c) : '#';
+  }
+  if (plain.size() < 3 || plain[0] != '&' || (plain[1] != 'H' && plain[1] != 'h')) return;
+  const std::string hex =
+      "0x" + plain.substr(2, plain.find_first_not_of("0123456789ABCDEFabcdef", 2) - 2);
+  const double theirs = std::strtod(hex.c_str(), nullptr);
+  if (theirs <= 0xFFFFFFFF) return;
+  if (!ours) {
+    if (!std::isinf(theirs)) fail("overflow where the C library reads a finite value", text);
+    return;
+  }
+  if (*ours != theirs) {
+    std::fprintf(stderr, "  the C library reads %.17g\n", theirs);
+    fail("a value other than the C library's", *ours, text);
+  }
+}
+
 }  // namespace umrak::fuzz

@@ -20,5 +20,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (value && !std::isfinite(*value))
     umrak::fuzz::fail("lenient returned a value that is not finite", *value, text);
   umrak::fuzz::compareWithCLibrary(text, value, umrak::fuzz::Span::Beginning);
+  umrak::fuzz::compareWideHexWithCLibrary(text, value);
   return 0;
 }

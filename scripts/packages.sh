@@ -3,7 +3,7 @@
 BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libxcb1-dev
   fonts-noto-ui-core qt6-translations-l10n)
 RUN_PACKAGES=(xvfb xauth)
-TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
+TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev xvfb
   desktop-file-utils appstream libxcb-damage0-dev man-db python3)
 # The tests on private desktop sessions: the window managers and Wayland's
 # weston, keys through XTEST, the session and accessibility buses, Orca and

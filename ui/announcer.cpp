@@ -1,6 +1,7 @@
 #include "ui/announcer.h"
 
 #include <QAccessible>
+#include <QTimer>
 
 namespace umrak::ui {
 
@@ -23,9 +24,12 @@ void Announcer::announce(const QString& message) {
   QAccessibleAnnouncementEvent event(window_, message);
   QAccessible::updateAccessibility(&event);
 #else
-  notice_->setAccessibleName(message);
+  // Hidden and shown again within one turn of the event loop, the notice
+  // reaches screen readers only the first time (Qt 6.4's AT-SPI bridge);
+  // shown on the next turn, every time.
   notice_->hide();
-  notice_->show();
+  notice_->setAccessibleName(message);
+  QTimer::singleShot(0, notice_, [notice = notice_] { notice->show(); });
 #endif
 }
 

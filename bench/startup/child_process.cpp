@@ -30,8 +30,8 @@ std::vector<char*> pointersTo(const std::vector<std::string>& strings) {
 }  // namespace
 
 ChildProcess::ChildProcess(const std::string& path, const std::vector<std::string>& args,
-                           const std::vector<std::string>& environment,
-                           const std::string& logPath) {
+                           const std::vector<std::string>& environment, const std::string& logPath,
+                           int passed) {
   std::vector<std::string> argv{path};
   argv.insert(argv.end(), args.begin(), args.end());
   posix_spawn_file_actions_t actions;
@@ -40,8 +40,14 @@ ChildProcess::ChildProcess(const std::string& path, const std::vector<std::strin
   posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, logPath.c_str(),
                                    O_WRONLY | O_CREAT | O_APPEND, 0644);
   posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
-  const int error = posix_spawn(&pid_, path.c_str(), &actions, nullptr, pointersTo(argv).data(),
-                                pointersTo(environment).data());
+  if (passed >= 0) posix_spawn_file_actions_adddup2(&actions, passed, 3);
+  posix_spawnattr_t attributes;
+  posix_spawnattr_init(&attributes);
+  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
+  posix_spawnattr_setpgroup(&attributes, 0);
+  const int error = posix_spawnp(&pid_, path.c_str(), &actions, &attributes,
+                                 pointersTo(argv).data(), pointersTo(environment).data());
+  posix_spawnattr_destroy(&attributes);
   posix_spawn_file_actions_destroy(&actions);
   if (error != 0) fail(error, "cannot start " + path);
   // Called directly: glibc 2.36 declares pidfd_open without C linkage for C++.
@@ -51,7 +57,7 @@ ChildProcess::ChildProcess(const std::string& path, const std::vector<std::strin
 
 ChildProcess::~ChildProcess() {
   if (!reaped_) {
-    kill();
+    end();
     reap();
   }
   if (pidfd_ >= 0) close(pidfd_);
@@ -62,8 +68,13 @@ bool ChildProcess::hasEnded() const {
   return poll(&fd, 1, 0) == 1;
 }
 
-void ChildProcess::kill() {
-  if (!reaped_) ::kill(pid_, SIGKILL);
+// Until the leader is reaped, its process group id names the group.
+void ChildProcess::end(std::chrono::milliseconds grace) {
+  if (reaped_) return;
+  killpg(pid_, SIGTERM);
+  pollfd fd{pidfd_, POLLIN, 0};
+  poll(&fd, 1, static_cast<int>(grace.count()));
+  killpg(pid_, SIGKILL);
 }
 
 long ChildProcess::reap() {

@@ -2,24 +2,30 @@
 
 #include <sys/types.h>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
 namespace umrak::startup {
 
-// A program started with exactly the given environment, its output going to
-// a log file. The pidfd lets an event loop wait for its end.
+// A program started with exactly the given environment, in a process group of
+// its own, its output going to a log file. The pidfd lets an event loop wait
+// for its end.
 class ChildProcess {
  public:
+  // `passed`, when not -1, is a descriptor the program gets as descriptor 3.
   ChildProcess(const std::string& path, const std::vector<std::string>& args,
-               const std::vector<std::string>& environment, const std::string& logPath);
+               const std::vector<std::string>& environment, const std::string& logPath,
+               int passed = -1);
   ChildProcess(const ChildProcess&) = delete;
   ChildProcess& operator=(const ChildProcess&) = delete;
   ~ChildProcess();
 
   int pidfd() const { return pidfd_; }
   bool hasEnded() const;
-  void kill();
+  // Ends the program's process group: SIGTERM, then SIGKILL to whatever of
+  // it still runs after `grace`.
+  void end(std::chrono::milliseconds grace = std::chrono::seconds(5));
   // Waits for the end and returns the peak resident size in KiB; the exit
   // status is kept for exitedCleanly().
   long reap();

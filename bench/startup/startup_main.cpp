@@ -93,7 +93,7 @@ startup::Sample runOnce(startup::WindowWatch& watch, const Session& session,
   startup::ChildProcess child(program, {}, session.env, log);
   const startup::RunTimes times = watch.watch(child, start, session.limit);
   const bool ended = child.hasEnded();
-  if (!ended) child.kill();
+  if (!ended) child.end();
   startup::Sample s;
   s.peakMiB = static_cast<double>(child.reap()) / 1024.0;
   s.mappedMs = millisecondsOf(times.mapped);

@@ -1,8 +1,9 @@
 #pragma once
 
-#include <sys/types.h>
-
+#include <memory>
 #include <string>
+
+#include "bench/startup/child_process.h"
 
 namespace umrak::startup {
 
@@ -11,14 +12,11 @@ namespace umrak::startup {
 class Xvfb {
  public:
   Xvfb(const std::string& screen, const std::string& logPath);
-  Xvfb(const Xvfb&) = delete;
-  Xvfb& operator=(const Xvfb&) = delete;
-  ~Xvfb();
 
   const std::string& display() const { return display_; }
 
  private:
-  pid_t pid_ = -1;
+  std::unique_ptr<ChildProcess> server_;
   std::string display_;
 };
 

@@ -3,23 +3,31 @@
 An Xvfb display, a session bus with the AT-SPI accessibility bus on it, a
 window manager and, when asked, the Orca screen reader, with the program
 started on them as a user's session would start it. Everything runs under a
-temporary home and is ended when the desktop closes.
+temporary home, which is also its runtime folder, and nothing of it meets
+what else the same user runs: every process it starts is ended, by process
+group, when the desktop closes.
 """
 
 import argparse
 import os
 import re
 import shutil
-import signal
+import socket
 import subprocess
 import sys
 import tempfile
 import time
 import unittest
 
-# Orca writes its debug log in blocks; the tests read it while Orca runs.
-_LINE_BUFFERED_ORCA = """
-import builtins, runpy, sys
+import processes
+
+# Orca as a session starts it, but for two things. It writes its debug log,
+# which the tests read while it runs, line by line instead of in blocks. And
+# it looks for another Orca (`pgrep -u UID -x orca`) only in its own session:
+# Orca refuses to start beside any Orca of the same user, even one on
+# another display and bus.
+_ORCA = """
+import builtins, runpy, subprocess, sys
 log = sys.argv[1]
 _open = builtins.open
 def _open_line_buffered(file, mode="r", *args, **kwargs):
@@ -27,9 +35,33 @@ def _open_line_buffered(file, mode="r", *args, **kwargs):
         kwargs["buffering"] = 1
     return _open(file, mode, *args, **kwargs)
 builtins.open = _open_line_buffered
+class _Popen(subprocess.Popen):
+    def __init__(self, args, *rest, **kwargs):
+        if isinstance(args, str) and args.startswith("pgrep -u "):
+            args = "pgrep -s 0 " + args[len("pgrep "):]
+        super().__init__(args, *rest, **kwargs)
+subprocess.Popen = _Popen
 sys.argv = ["orca", "--debug-file=" + log]
 runpy.run_path("/usr/bin/orca", run_name="__main__")
 """
+
+# The speech server that a desktop starts for Orca reads the configuration
+# in the desktop's own config folder and loads its modules from a folder of
+# the desktop's own that holds the dummy module alone: no synthesizer (the
+# fallback that speech-dispatcher 0.12 adds included) and no sound server of
+# the machine plays a part, and no client spawns another server.
+_SPEECH_MODULES = "/usr/lib/speech-dispatcher-modules"
+_SPEECH_CONFIG = """\
+AddModule "dummy" "sd_dummy" ""
+DefaultModule dummy
+AudioOutputMethod "alsa"
+AudioALSADevice "null"
+DisableAutoSpawn
+"""
+# What the user's own session would lead the desktop's programs to.
+_SESSION_VARIABLES = ("DISPLAY", "WAYLAND_DISPLAY", "XAUTHORITY", "AT_SPI_BUS_ADDRESS",
+                      "DBUS_SESSION_BUS_ADDRESS", "SESSION_MANAGER", "QT_QPA_PLATFORM",
+                      "SPEECHD_ADDRESS", "PULSE_SERVER", "PIPEWIRE_REMOTE")
 
 _ENTRY = re.compile(r"^\d\d:\d\d:\d\d\.\d+ - ", re.MULTILINE)
 # An utterance, then the voice it is spoken in.
@@ -44,6 +76,7 @@ def run_tests():
     parser.add_argument("program")
     parser.add_argument("--wm", default="openbox")
     args, rest = parser.parse_known_args()
+    processes.end_on_signals()
     main = sys.modules["__main__"]
     main.ARGS = args
     unittest.main(module=main, argv=[sys.argv[0]] + rest, verbosity=2)
@@ -51,6 +84,15 @@ def run_tests():
 
 class DesktopError(RuntimeError):
     pass
+
+
+def _listening(path):
+    with socket.socket(socket.AF_UNIX) as client:
+        try:
+            client.connect(path)
+        except OSError:
+            return False
+    return True
 
 
 def wait_for(condition, timeout, what):
@@ -69,10 +111,10 @@ class Desktop:
     def __init__(self, wm="openbox", timeout=60):
         self.timeout = timeout
         self.home = tempfile.mkdtemp(prefix="umrak-desktop-")
-        self._processes = []
         self.program = None
         self._starts = 0
         self._orca = None
+        self._speech_address = None
         self.orca_log = os.path.join(self.home, "orca.log")
         try:
             self._start_retried(wm)
@@ -96,13 +138,11 @@ class Desktop:
             self._start(wm)
         except DesktopError as failure:
             print("the desktop did not start, once more: %s" % failure, file=sys.stderr)
-            self._stop_processes()
+            processes.end()
             self._start(wm)
 
     def _start(self, wm):
-        env = {k: v for k, v in os.environ.items()
-               if k not in ("DISPLAY", "WAYLAND_DISPLAY", "XAUTHORITY", "AT_SPI_BUS_ADDRESS",
-                            "DBUS_SESSION_BUS_ADDRESS", "SESSION_MANAGER", "QT_QPA_PLATFORM")}
+        env = {k: v for k, v in os.environ.items() if k not in _SESSION_VARIABLES}
         env.update(HOME=self.home, XDG_RUNTIME_DIR=self.home,
                    XDG_CONFIG_HOME=os.path.join(self.home, "config"),
                    XDG_DATA_HOME=os.path.join(self.home, "data"),
@@ -126,12 +166,10 @@ class Desktop:
                 with open(os.path.join(self.home, wm + ".log"), errors="replace") as log:
                     raise DesktopError("%s; it printed:\n%s" % (failure, log.read()[-2000:]))
 
-    def _spawn(self, argv, **kwargs):
-        with open(os.path.join(self.home, os.path.basename(argv[0]) + ".log"), "ab") as log:
-            process = subprocess.Popen(argv, env=self.env, stdin=subprocess.DEVNULL, stdout=log,
-                                       stderr=subprocess.STDOUT, start_new_session=True, **kwargs)
-        self._processes.append(process)
-        return process
+    def _spawn(self, argv, env=None, **kwargs):
+        return processes.start(argv, env or self.env,
+                               os.path.join(self.home, os.path.basename(argv[0]) + ".log"),
+                               **kwargs)
 
     # A server that tells its address on a pipe once it listens.
     def _spawn_reporting(self, argv):
@@ -175,25 +213,11 @@ class Desktop:
         return "window id" in out
 
     def close(self):
-        self._stop_processes()
+        processes.end()
         if os.environ.get("UMRAK_KEEP_DESKTOP"):
             print("desktop kept in", self.home, file=sys.stderr)
         else:
             shutil.rmtree(self.home, ignore_errors=True)
-
-    def _stop_processes(self):
-        for process in reversed(self._processes):
-            try:
-                os.killpg(process.pid, signal.SIGTERM)
-            except ProcessLookupError:
-                pass
-        for process in self._processes:
-            try:
-                process.wait(5)
-            except subprocess.TimeoutExpired:
-                os.killpg(process.pid, signal.SIGKILL)
-                process.wait()
-        self._processes = []
 
     # --- the program -------------------------------------------------------
 
@@ -206,10 +230,7 @@ class Desktop:
         env.update(extra_env or {})
         self._starts += 1
         self._program_log = os.path.join(self.home, "umrak.%d.log" % self._starts)
-        with open(self._program_log, "wb") as log:
-            self.program = subprocess.Popen([program], env=env, stdin=subprocess.DEVNULL,
-                                            stdout=log, stderr=subprocess.STDOUT,
-                                            start_new_session=True)
+        self.program = processes.start([program], env, self._program_log)
         wait_for(lambda: self._window() or self._check_running(), self.timeout,
                  "the program's window")
 
@@ -220,13 +241,18 @@ class Desktop:
         program, self.program = self.program, None
         if not program or program.poll() is not None:
             return
-        self.keys("alt+F4")
+        # The window manager closes the active window, which a busy one may
+        # not have made the program's yet.
         try:
+            wait_for(lambda: self.active_window_pid() == program.pid or program.poll() is not None,
+                     self.timeout, "its window to be active")
+            if program.poll() is None:
+                self.keys("alt+F4")
             status = program.wait(self.timeout)
-        except subprocess.TimeoutExpired:
-            program.kill()
-            program.wait()
-            raise DesktopError("the program did not end when its window was closed")
+        except (DesktopError, subprocess.TimeoutExpired) as failure:
+            processes.end(program)
+            raise DesktopError("the program did not end when its window was closed: %s"
+                               % failure) from None
         if status != 0:
             with open(self._program_log, errors="replace") as log:
                 raise DesktopError("the program ended with status %d:\n%s"
@@ -261,30 +287,48 @@ class Desktop:
         """Starts Orca afresh, with an empty log, and waits until it speaks;
         what the Orca before said is kept beside, numbered."""
         self.stop_orca()
-        # Orca refuses to start while any other Orca of the same user runs.
-        others = subprocess.run(["pgrep", "-u", str(os.getuid()), "-x", "orca"],
-                                capture_output=True, text=True).stdout.split()
-        if others:
-            raise DesktopError("another Orca of this user runs (process %s); Orca starts only "
-                               "once per user" % ", ".join(others))
+        self._speech_address = self._speech_address or self._start_speech_server()
         if os.path.exists(self.orca_log):
             kept = len([f for f in os.listdir(self.home) if f.startswith("orca.")])
             os.rename(self.orca_log, "%s.%d" % (self.orca_log, kept))
-        self._orca = self._spawn([sys.executable, "-c", _LINE_BUFFERED_ORCA, self.orca_log])
-        wait_for(lambda: "Screen reader on." in self.speech(), self.timeout * 2,
-                 "Orca to start")
+        self._orca = self._spawn([sys.executable, "-c", _ORCA, self.orca_log],
+                                 env=dict(self.env, SPEECHD_ADDRESS=self._speech_address))
+        wait_for(lambda: "Screen reader on." in self.speech() or self._ended(self._orca, "Orca"),
+                 self.timeout * 2, "Orca to start")
 
     def stop_orca(self):
         orca, self._orca = self._orca, None
-        if not orca:
-            return
-        self._processes.remove(orca)
-        os.killpg(orca.pid, signal.SIGTERM)
-        try:
-            orca.wait(5)
-        except subprocess.TimeoutExpired:
-            os.killpg(orca.pid, signal.SIGKILL)
-            orca.wait()
+        if orca:
+            processes.end(orca)
+
+    # As a session starts it for Orca, and in the foreground: the daemon that
+    # Orca would spawn leaves the desktop's process groups.
+    def _start_speech_server(self):
+        dummy = os.path.join(_SPEECH_MODULES, "sd_dummy")
+        if not os.path.exists(dummy):
+            raise DesktopError(dummy + " not found: install the Debian package speech-dispatcher")
+        modules = os.path.join(self.home, "speech-modules")
+        config = os.path.join(self.env["XDG_CONFIG_HOME"], "speech-dispatcher")
+        runtime = os.path.join(self.home, "speech-dispatcher")
+        for folder in (modules, config, runtime):
+            os.makedirs(folder, mode=0o700, exist_ok=True)
+        os.symlink(dummy, os.path.join(modules, "sd_dummy"))
+        with open(os.path.join(config, "speechd.conf"), "w") as conf:
+            conf.write(_SPEECH_CONFIG)
+        path = os.path.join(runtime, "speechd.sock")
+        server = self._spawn(["speech-dispatcher", "--run-single", "--timeout", "0",
+                              "--communication-method", "unix_socket", "--socket-path", path,
+                              "--module-dir", modules])
+        wait_for(lambda: _listening(path) or self._ended(server, "speech-dispatcher"),
+                 self.timeout, "the speech server")
+        return "unix_socket:" + path
+
+    def _ended(self, process, name):
+        if process.poll() is not None:
+            with open(process.log, errors="replace") as log:
+                raise DesktopError("%s ended with status %d:\n%s"
+                                   % (name, process.returncode, log.read()[-2000:]))
+        return False
 
     def speech(self):
         """Every utterance Orca has spoken, in order."""
