@@ -2,7 +2,7 @@
 
 #include <QByteArray>
 #include <QtGlobal>
-#include <ranges>
+#include <algorithm>
 
 namespace umrak::app {
 
@@ -13,8 +13,10 @@ std::string_view viewOf(const QByteArray& bytes) {
 }
 
 bool names(std::string_view desktops, std::string_view desktop) {
-  for (const auto name : std::views::split(desktops, ':')) {
-    if (std::string_view(name.begin(), name.end()) == desktop) return true;
+  while (!desktops.empty()) {
+    const std::size_t end = std::min(desktops.find(':'), desktops.size());
+    if (desktops.substr(0, end) == desktop) return true;
+    desktops.remove_prefix(std::min(end + 1, desktops.size()));
   }
   return false;
 }
