@@ -98,8 +98,8 @@ class DesktopTest(unittest.TestCase):
             sessions.end_processes([self.cover.pid])
         try:
             if self.program.poll() is None:
-                if self.kind.overview and not is_active(self.window):
-                    self.session.keys("Escape", "Escape")
+                if self.kind.overview:
+                    self.session.leave_overview()
                 wait_for(lambda: is_active(self.window), 10, "the program's window to be active")
                 self.session.keys("alt+F4")
             status = self.program.wait(30)
@@ -230,7 +230,8 @@ class DesktopTest(unittest.TestCase):
         self.becomes_active("at start")
         self.cover_up()
         self.session.keys("super")
-        time.sleep(1)
+        wait_for(self.session.overview_active, 10, "the overview")
+        time.sleep(0.5)
         self.session.type("umrak")
         time.sleep(1)
         self.session.keys("Return")

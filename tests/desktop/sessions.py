@@ -208,10 +208,10 @@ class Session:
         else:
             self._start_x11_window_manager()
         if self.kind.overview:
-            # GNOME Shell starts in its overview.
-            time.sleep(1)
-            self.keys("Escape")
-            time.sleep(1)
+            # GNOME Shell starts in its overview, and leaves it on Escape once
+            # it is ready for keys.
+            wait_for(lambda: self.overview_active() is not None, self.timeout, "GNOME Shell")
+            self.leave_overview()
 
     def _log(self, argv):
         return open(os.path.join(self.home, os.path.basename(argv[0]) + ".log"), "ab")
@@ -373,6 +373,33 @@ class Session:
         return self._remote
 
     # --- what the window system says -----------------------------------------
+
+    def overview_active(self):
+        """Whether GNOME Shell shows its overview; None before it answers."""
+        result = subprocess.run(
+            ["gdbus", "call", "--session", "--dest", "org.gnome.Shell", "--object-path",
+             "/org/gnome/Shell", "--method", "org.freedesktop.DBus.Properties.Get",
+             "org.gnome.Shell", "OverviewActive"],
+            env=self.env, capture_output=True, text=True, timeout=self.timeout)
+        if result.returncode != 0:
+            return None
+        return "true" in result.stdout
+
+    def leave_overview(self):
+        """Escape until the overview has stayed closed for a while: at start
+        GNOME Shell opens it only once its start-up animation is done, and
+        keys pressed while it slides away are lost."""
+        closed_since = [None]
+
+        def stays_closed():
+            if self.overview_active():
+                closed_since[0] = None
+                self.keys("Escape")
+                time.sleep(0.5)
+                return False
+            closed_since[0] = closed_since[0] or time.monotonic()
+            return time.monotonic() - closed_since[0] > 2
+        wait_for(stays_closed, self.timeout, "GNOME Shell to leave its overview")
 
     def window_manager_name(self):
         """The EWMH name of the X11 window manager, or None."""
