@@ -6,8 +6,8 @@ The .ico is what Windows shows for the program file: one 32x32 image with a
 pixels for the window and the hicolor theme; the SVG draws the same geometry
 without pixels.  Only the standard library is used, so anyone can re-run it:
 
-    python3 app/data/make_icon.py            # rewrite the three files here
-    python3 app/data/make_icon.py --check    # fail if they are out of date
+    python3 data/make_icon.py            # rewrite the three files here
+    python3 data/make_icon.py --check    # fail if they are out of date
 """
 
 import argparse

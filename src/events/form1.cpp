@@ -1,13 +1,13 @@
-#include "form1/events/form1.h"
+#include "events/form1.h"
 
-#include "calc/age.h"
-#include "calc/borrow.h"
-#include "entry/month_buttons.h"
-#include "entry/scroll_entry.h"
-#include "form1/credit.h"
-#include "form1/exit.h"
-#include "form1/form_description.h"
-#include "zodiac/zodiac.h"
+#include "form/form_description.h"
+#include "procedures/age.h"
+#include "procedures/borrow.h"
+#include "procedures/credit.h"
+#include "procedures/exit.h"
+#include "procedures/month_buttons.h"
+#include "procedures/scroll_entry.h"
+#include "procedures/zodiac.h"
 
 namespace umrak::form1 {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/dispatcher.h"
-#include "core/form_model.h"
+#include "runtime/dispatcher.h"
+#include "runtime/form_model.h"
 
 namespace umrak::form1 {
 

@@ -1,4 +1,4 @@
-#include "form1/form_description.h"
+#include "form/form_description.h"
 
 namespace umrak::form1 {
 

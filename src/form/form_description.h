@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/control_record.h"
+#include "runtime/control_record.h"
 
 namespace umrak::form1 {
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "core/controls.h"
+#include "runtime/controls.h"
 
 // Each control that the program's logic or a screen reader names by what it
 // is for, once: its role in the code, the control of Form1 that plays it, what

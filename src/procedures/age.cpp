@@ -1,7 +1,7 @@
-#include "calc/age.h"
+#include "procedures/age.h"
 
-#include "core/conversions.h"
-#include "form1/roles.h"
+#include "form/roles.h"
+#include "runtime/conversions.h"
 
 namespace umrak::calc {
 

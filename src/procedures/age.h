@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/procedure.h"
+#include "runtime/procedure.h"
 
 namespace umrak::calc {
 

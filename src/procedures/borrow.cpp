@@ -1,10 +1,10 @@
-#include "calc/borrow.h"
+#include "procedures/borrow.h"
 
 #include <optional>
 #include <span>
 
-#include "core/conversions.h"
-#include "form1/roles.h"
+#include "form/roles.h"
+#include "runtime/conversions.h"
 
 namespace umrak::calc {
 

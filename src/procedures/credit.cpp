@@ -1,4 +1,4 @@
-#include "form1/credit.h"
+#include "procedures/credit.h"
 
 namespace umrak::form1 {
 

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "core/procedure.h"
+#include "runtime/procedure.h"
 
 namespace umrak::form1 {
 

@@ -1,4 +1,4 @@
-#include "form1/exit.h"
+#include "procedures/exit.h"
 
 namespace umrak::form1 {
 

@@ -1,8 +1,8 @@
-#include "entry/month_buttons.h"
+#include "procedures/month_buttons.h"
 
 #include <string_view>
 
-#include "form1/roles.h"
+#include "form/roles.h"
 
 namespace umrak::entry {
 

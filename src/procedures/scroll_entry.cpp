@@ -1,7 +1,7 @@
-#include "entry/scroll_entry.h"
+#include "procedures/scroll_entry.h"
 
-#include "core/conversions.h"
-#include "form1/roles.h"
+#include "form/roles.h"
+#include "runtime/conversions.h"
 
 namespace umrak::entry {
 

@@ -1,7 +1,7 @@
-#include "zodiac/zodiac.h"
+#include "procedures/zodiac.h"
 
-#include "core/conversions.h"
-#include "form1/roles.h"
+#include "form/roles.h"
+#include "runtime/conversions.h"
 
 namespace umrak::zodiac {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "core/procedure.h"
+#include "runtime/procedure.h"
 
 namespace umrak::zodiac {
 

@@ -1,14 +1,14 @@
-#include "app/program/application.h"
+#include "program/application.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#include "app/program/version.h"
-#include "form1/form_description.h"
-#include "ui/accessible_interfaces.h"
-#include "ui/form_style.h"
-#include "ui/program_style.h"
+#include "form/form_description.h"
+#include "program/version.h"
+#include "window/accessible_interfaces.h"
+#include "window/form_style.h"
+#include "window/program_style.h"
 
 namespace umrak::app {
 

@@ -1,8 +1,8 @@
-#include "app/program/command_line.h"
+#include "program/command_line.h"
 
 #include <QCommandLineParser>
 
-#include "app/program/application.h"
+#include "program/application.h"
 
 namespace umrak::app {
 

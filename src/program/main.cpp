@@ -2,9 +2,9 @@
 #include <cstdio>
 #include <optional>
 
-#include "app/program/application.h"
-#include "app/program/command_line.h"
-#include "ui/form_window.h"
+#include "program/application.h"
+#include "program/command_line.h"
+#include "window/form_window.h"
 
 namespace umrak {
 

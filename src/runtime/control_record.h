@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <span>
 
-#include "core/controls.h"
+#include "runtime/controls.h"
 
 namespace umrak::core {
 

@@ -1,4 +1,4 @@
-#include "core/controls.h"
+#include "runtime/controls.h"
 
 namespace umrak::core {
 

@@ -1,12 +1,12 @@
-#include "core/conversions.h"
+#include "runtime/conversions.h"
 
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 
-#include "core/decimal_number.h"
-#include "core/run_error.h"
+#include "runtime/decimal_number.h"
+#include "runtime/run_error.h"
 
 namespace umrak::core {
 

@@ -1,10 +1,10 @@
-#include "core/decimal_number.h"
+#include "runtime/decimal_number.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 
-#include "core/run_error.h"
+#include "runtime/run_error.h"
 
 namespace umrak::core {
 

@@ -1,4 +1,4 @@
-#include "core/dispatcher.h"
+#include "runtime/dispatcher.h"
 
 namespace umrak::core {
 

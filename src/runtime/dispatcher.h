@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "core/error_reporter.h"
-#include "core/event_table.h"
+#include "runtime/error_reporter.h"
+#include "runtime/event_table.h"
 
 namespace umrak::core {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/run_error.h"
+#include "runtime/run_error.h"
 
 namespace umrak::core {
 

@@ -1,4 +1,4 @@
-#include "core/event_table.h"
+#include "runtime/event_table.h"
 
 namespace umrak::core {
 

@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "core/procedure.h"
+#include "runtime/procedure.h"
 
 namespace umrak::core {
 

@@ -1,8 +1,8 @@
-#include "core/form_model.h"
+#include "runtime/form_model.h"
 
 #include <algorithm>
 
-#include "core/utf.h"
+#include "runtime/utf.h"
 
 namespace umrak::core {
 

@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 
-#include "core/control_record.h"
-#include "core/controls.h"
-#include "core/run_error.h"
+#include "runtime/control_record.h"
+#include "runtime/controls.h"
+#include "runtime/run_error.h"
 
 namespace umrak::core {
 

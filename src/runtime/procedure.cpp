@@ -1,4 +1,4 @@
-#include "core/procedure.h"
+#include "runtime/procedure.h"
 
 #include <cmath>
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/form_model.h"
-#include "core/run_error.h"
+#include "runtime/form_model.h"
+#include "runtime/run_error.h"
 
 namespace umrak::core {
 

@@ -1,4 +1,4 @@
-#include "core/run_error.h"
+#include "runtime/run_error.h"
 
 namespace umrak::core {
 

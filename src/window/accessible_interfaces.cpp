@@ -1,12 +1,12 @@
-#include "ui/accessible_interfaces.h"
+#include "window/accessible_interfaces.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 
-#include "ui/accessible_line_box.h"
-#include "ui/announcer.h"
-#include "ui/form_window.h"
-#include "ui/line_box.h"
+#include "window/accessible_line_box.h"
+#include "window/announcer.h"
+#include "window/form_window.h"
+#include "window/line_box.h"
 
 namespace umrak::ui {
 

@@ -1,9 +1,9 @@
-#include "ui/accessible_line_box.h"
+#include "window/accessible_line_box.h"
 
 #include <QStyle>
 #include <QTextLayout>
 
-#include "ui/line_box.h"
+#include "window/line_box.h"
 
 namespace umrak::ui {
 

@@ -1,9 +1,9 @@
-#include "ui/accessible_names.h"
+#include "window/accessible_names.h"
 
 #include <QStringList>
 #include <algorithm>
 
-#include "form1/roles.h"
+#include "form/roles.h"
 
 namespace umrak::ui {
 

@@ -4,8 +4,8 @@
 #include <span>
 #include <string>
 
-#include "core/controls.h"
-#include "core/form_model.h"
+#include "runtime/controls.h"
+#include "runtime/form_model.h"
 
 namespace umrak::ui {
 

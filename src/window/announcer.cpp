@@ -1,4 +1,4 @@
-#include "ui/announcer.h"
+#include "window/announcer.h"
 
 #include <QAccessible>
 

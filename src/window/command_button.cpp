@@ -1,4 +1,4 @@
-#include "ui/command_button.h"
+#include "window/command_button.h"
 
 #include <qdrawutil.h>
 

@@ -1,4 +1,4 @@
-#include "ui/context_menu_key.h"
+#include "window/context_menu_key.h"
 
 #include <QAccessible>
 #include <QAction>

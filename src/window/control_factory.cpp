@@ -1,13 +1,13 @@
-#include "ui/control_factory.h"
+#include "window/control_factory.h"
 
-#include "ui/accessible_names.h"
-#include "ui/command_button.h"
-#include "ui/context_menu_key.h"
-#include "ui/form_label.h"
-#include "ui/form_style.h"
-#include "ui/frame_strip.h"
-#include "ui/scroll_bar.h"
-#include "ui/text_box.h"
+#include "window/accessible_names.h"
+#include "window/command_button.h"
+#include "window/context_menu_key.h"
+#include "window/form_label.h"
+#include "window/form_style.h"
+#include "window/frame_strip.h"
+#include "window/scroll_bar.h"
+#include "window/text_box.h"
 
 namespace umrak::ui {
 

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "core/control_record.h"
+#include "runtime/control_record.h"
 
 namespace umrak::ui {
 

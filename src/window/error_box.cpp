@@ -1,8 +1,8 @@
-#include "ui/error_box.h"
+#include "window/error_box.h"
 
 #include <QMessageBox>
 
-#include "ui/window_activation.h"
+#include "window/window_activation.h"
 
 namespace umrak::ui {
 

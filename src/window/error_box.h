@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "core/run_error.h"
+#include "runtime/run_error.h"
 
 class QWidget;
 

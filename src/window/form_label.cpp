@@ -1,4 +1,4 @@
-#include "ui/form_label.h"
+#include "window/form_label.h"
 
 #include <QPainter>
 #include <QStyle>

@@ -1,4 +1,4 @@
-#include "ui/form_style.h"
+#include "window/form_style.h"
 
 #include <cmath>
 

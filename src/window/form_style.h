@@ -7,7 +7,7 @@
 #include <QString>
 #include <string>
 
-#include "core/control_record.h"
+#include "runtime/control_record.h"
 
 namespace umrak::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/form_window.h"
+#include "window/form_window.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -16,16 +16,16 @@
 #include <utility>
 #include <vector>
 
-#include "ui/accessible_names.h"
-#include "ui/command_button.h"
-#include "ui/control_factory.h"
-#include "ui/error_box.h"
-#include "ui/form_label.h"
-#include "ui/form_style.h"
-#include "ui/scroll_bar.h"
-#include "ui/taskbar_state.h"
-#include "ui/text_box.h"
-#include "ui/window_activation.h"
+#include "window/accessible_names.h"
+#include "window/command_button.h"
+#include "window/control_factory.h"
+#include "window/error_box.h"
+#include "window/form_label.h"
+#include "window/form_style.h"
+#include "window/scroll_bar.h"
+#include "window/taskbar_state.h"
+#include "window/text_box.h"
+#include "window/window_activation.h"
 
 namespace umrak::ui {
 

@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "core/controls.h"
-#include "core/dispatcher.h"
-#include "core/form_model.h"
-#include "form1/events/form1.h"
-#include "ui/announcer.h"
-#include "ui/control_factory.h"
-#include "ui/printed_surface.h"
+#include "events/form1.h"
+#include "runtime/controls.h"
+#include "runtime/dispatcher.h"
+#include "runtime/form_model.h"
+#include "window/announcer.h"
+#include "window/control_factory.h"
+#include "window/printed_surface.h"
 
 namespace umrak::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/frame_strip.h"
+#include "window/frame_strip.h"
 
 #include <qdrawutil.h>
 

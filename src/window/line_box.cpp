@@ -1,4 +1,4 @@
-#include "ui/line_box.h"
+#include "window/line_box.h"
 
 #include <QKeyEvent>
 #include <QPaintEvent>

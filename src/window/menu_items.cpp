@@ -1,4 +1,4 @@
-#include "ui/menu_items.h"
+#include "window/menu_items.h"
 
 #include <QAction>
 #include <QKeySequence>

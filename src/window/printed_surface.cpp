@@ -1,4 +1,4 @@
-#include "ui/printed_surface.h"
+#include "window/printed_surface.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <climits>
 
-#include "ui/form_style.h"
+#include "window/form_style.h"
 
 namespace umrak::ui {
 

@@ -6,7 +6,7 @@
 #include <QRect>
 #include <QRegion>
 
-#include "core/form_model.h"
+#include "runtime/form_model.h"
 
 class QPainter;
 

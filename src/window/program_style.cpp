@@ -1,8 +1,8 @@
-#include "ui/program_style.h"
+#include "window/program_style.h"
 
 #include <QMenu>
 
-#include "ui/menu_items.h"
+#include "window/menu_items.h"
 
 namespace umrak::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/scroll_bar.h"
+#include "window/scroll_bar.h"
 
 #include <QChildEvent>
 #include <QMenu>

@@ -1,4 +1,4 @@
-#include "ui/taskbar_state.h"
+#include "window/taskbar_state.h"
 
 #include <xcb/xcb.h>
 

@@ -1,12 +1,12 @@
-#include "ui/text_box.h"
+#include "window/text_box.h"
 
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
 #include <QTextOption>
 
-#include "ui/form_style.h"
-#include "ui/line_box.h"
+#include "window/form_style.h"
+#include "window/line_box.h"
 
 namespace umrak::ui {
 

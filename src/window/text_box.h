@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <string>
 
-#include "core/control_record.h"
+#include "runtime/control_record.h"
 
 namespace umrak::ui {
 

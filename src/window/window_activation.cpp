@@ -1,4 +1,4 @@
-#include "ui/window_activation.h"
+#include "window/window_activation.h"
 
 #include <QGuiApplication>
 #include <QWidget>

@@ -6,12 +6,12 @@
 #include <QTest>
 #include <memory>
 
-#include "core/conversions.h"
-#include "form1/form_description.h"
+#include "form/form_description.h"
+#include "runtime/conversions.h"
 #include "tests/gui/fixture.h"
 #include "tests/gui/gui_tests.h"
-#include "ui/scroll_bar.h"
-#include "ui/text_box.h"
+#include "window/scroll_bar.h"
+#include "window/text_box.h"
 
 namespace umrak::gui_test {
 

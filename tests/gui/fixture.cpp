@@ -2,8 +2,8 @@
 
 #include <QTest>
 
-#include "form1/credit.h"
-#include "form1/form_description.h"
+#include "form/form_description.h"
+#include "procedures/credit.h"
 
 namespace umrak::gui_test {
 

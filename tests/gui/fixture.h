@@ -5,9 +5,9 @@
 #include <memory>
 #include <vector>
 
-#include "core/control_record.h"
-#include "core/controls.h"
-#include "ui/form_window.h"
+#include "runtime/control_record.h"
+#include "runtime/controls.h"
+#include "window/form_window.h"
 
 namespace umrak::gui_test {
 

@@ -8,7 +8,7 @@
 #include <functional>
 #include <memory>
 
-#include "form1/credit.h"
+#include "procedures/credit.h"
 #include "tests/gui/fixture.h"
 #include "tests/gui/gui_tests.h"
 #include "tests/gui/modal_watchdog.h"

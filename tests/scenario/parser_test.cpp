@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "form1/form_description.h"
+#include "form/form_description.h"
 
 namespace umrak::scenario {
 namespace {

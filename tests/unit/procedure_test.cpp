@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "entry/scroll_entry.h"
+#include "procedures/scroll_entry.h"
 #include "tests/unit/session.h"
 
 namespace umrak::unit {

@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/utf.h"
-#include "form1/events/form1.h"
+#include "events/form1.h"
+#include "runtime/utf.h"
 
 namespace umrak::unit {
 

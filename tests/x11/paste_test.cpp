@@ -13,7 +13,7 @@
 
 #include "tests/gui/fixture.h"
 #include "tests/x11/x11_tests.h"
-#include "ui/form_style.h"
+#include "window/form_style.h"
 
 namespace umrak::gui_test {
 

@@ -1,8 +1,8 @@
 #include <benchmark/benchmark.h>
 
-#include "core/controls.h"
-#include "core/dispatcher.h"
-#include "form1/events/form1.h"
+#include "events/form1.h"
+#include "runtime/controls.h"
+#include "runtime/dispatcher.h"
 
 namespace umrak {
 

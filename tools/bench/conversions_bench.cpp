@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/conversions.h"
+#include "runtime/conversions.h"
 
 namespace umrak {
 

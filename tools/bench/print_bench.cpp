@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "app/program/application.h"
-#include "ui/form_window.h"
+#include "program/application.h"
+#include "window/form_window.h"
 
 namespace umrak {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/utf.h"
+#include "runtime/utf.h"
 
 namespace umrak::fuzz {
 

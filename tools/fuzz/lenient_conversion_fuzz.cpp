@@ -2,11 +2,11 @@
 #include <cstdint>
 #include <optional>
 
-#include "core/conversions.h"
-#include "core/run_error.h"
-#include "core/utf.h"
 #include "fuzz/c_library_reading.h"
 #include "fuzz/fuzz_check.h"
+#include "runtime/conversions.h"
+#include "runtime/run_error.h"
+#include "runtime/utf.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::u16string text = umrak::core::utf8ToUtf16(umrak::fuzz::bytesOf(data, size));

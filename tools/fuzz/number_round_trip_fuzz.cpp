@@ -4,9 +4,9 @@
 #include <limits>
 #include <string>
 
-#include "core/conversions.h"
-#include "core/run_error.h"
 #include "fuzz/fuzz_check.h"
+#include "runtime/conversions.h"
+#include "runtime/run_error.h"
 
 namespace umrak {
 

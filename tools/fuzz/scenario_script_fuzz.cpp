@@ -1,6 +1,6 @@
 #include <cstdint>
 
-#include "form1/form_description.h"
+#include "form/form_description.h"
 #include "fuzz/fuzz_check.h"
 #include "scenario/headless_driver.h"
 #include "scenario/parser.h"

@@ -1,11 +1,11 @@
 #include <cmath>
 #include <cstdint>
 
-#include "core/conversions.h"
-#include "core/run_error.h"
-#include "core/utf.h"
 #include "fuzz/c_library_reading.h"
 #include "fuzz/fuzz_check.h"
+#include "runtime/conversions.h"
+#include "runtime/run_error.h"
+#include "runtime/utf.h"
 
 namespace umrak {
 

@@ -1,8 +1,8 @@
 #include <cstdint>
 #include <string>
 
-#include "core/utf.h"
 #include "fuzz/fuzz_check.h"
+#include "runtime/utf.h"
 
 namespace umrak {
 

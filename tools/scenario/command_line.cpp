@@ -4,7 +4,7 @@
 #include <ostream>
 #include <sstream>
 
-#include "form1/form_description.h"
+#include "form/form_description.h"
 #include "scenario/headless_driver.h"
 #include "scenario/parser.h"
 #include "scenario/runner.h"

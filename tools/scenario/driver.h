@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "core/controls.h"
-#include "core/run_error.h"
+#include "runtime/controls.h"
+#include "runtime/run_error.h"
 #include "scenario/script.h"
 
 namespace umrak::scenario {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/dispatcher.h"
-#include "form1/events/form1.h"
+#include "events/form1.h"
+#include "runtime/dispatcher.h"
 #include "scenario/driver.h"
 
 namespace umrak::scenario {

@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cstdint>
 
-#include "core/utf.h"
+#include "runtime/utf.h"
 
 namespace umrak::scenario {
 

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/control_record.h"
+#include "runtime/control_record.h"
 #include "scenario/script.h"
 
 namespace umrak::scenario {

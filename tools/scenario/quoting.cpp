@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdio>
 
-#include "core/utf.h"
+#include "runtime/utf.h"
 
 namespace umrak::scenario {
 

@@ -6,8 +6,8 @@
 #include <variant>
 #include <vector>
 
-#include "core/controls.h"
-#include "core/run_error.h"
+#include "runtime/controls.h"
+#include "runtime/run_error.h"
 
 namespace umrak::scenario {
 

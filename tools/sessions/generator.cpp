@@ -1,12 +1,12 @@
-#include "scenario/sessions/generator.h"
+#include "sessions/generator.h"
 
 #include <algorithm>
 #include <array>
 #include <span>
 
-#include "form1/form_description.h"
-#include "scenario/sessions/random.h"
-#include "scenario/sessions/texts.h"
+#include "form/form_description.h"
+#include "sessions/random.h"
+#include "sessions/texts.h"
 
 namespace umrak::sessions {
 

@@ -1,10 +1,10 @@
-#include "scenario/sessions/play.h"
+#include "sessions/play.h"
 
 #include <algorithm>
 #include <array>
 #include <exception>
 
-#include "form1/form_description.h"
+#include "form/form_description.h"
 #include "scenario/headless_driver.h"
 #include "scenario/perform.h"
 #include "scenario/quoting.h"

@@ -1,8 +1,8 @@
-#include "scenario/sessions/report.h"
+#include "sessions/report.h"
 
 #include <sstream>
 
-#include "form1/form_description.h"
+#include "form/form_description.h"
 #include "scenario/headless_driver.h"
 #include "scenario/parser.h"
 #include "scenario/perform.h"

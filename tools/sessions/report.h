@@ -3,7 +3,7 @@
 #include <string>
 
 #include "scenario/script.h"
-#include "scenario/sessions/play.h"
+#include "sessions/play.h"
 
 namespace umrak::sessions {
 

@@ -1,13 +1,13 @@
-#include "scenario/sessions/run.h"
+#include "sessions/run.h"
 
 #include <atomic>
 #include <ostream>
 
-#include "scenario/sessions/generator.h"
-#include "scenario/sessions/play.h"
-#include "scenario/sessions/report.h"
-#include "scenario/sessions/shrink.h"
 #include "scenario/writer.h"
+#include "sessions/generator.h"
+#include "sessions/play.h"
+#include "sessions/report.h"
+#include "sessions/shrink.h"
 
 namespace umrak::sessions {
 

@@ -1,4 +1,4 @@
-#include "scenario/sessions/shrink.h"
+#include "sessions/shrink.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,4 +1,4 @@
-#include "scenario/sessions/texts.h"
+#include "sessions/texts.h"
 
 #include <array>
 #include <string_view>

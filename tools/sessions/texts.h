@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "scenario/sessions/random.h"
+#include "sessions/random.h"
 
 namespace umrak::sessions {
 

@@ -14,9 +14,9 @@
 #include <chrono>
 #include <memory>
 
-#include "app/program/application.h"
-#include "ui/form_style.h"
-#include "ui/form_window.h"
+#include "program/application.h"
+#include "window/form_style.h"
+#include "window/form_window.h"
 
 namespace umrak {
 

@@ -4,7 +4,7 @@
 # With --listening, a stand-in screen reader registers for the events that
 # Orca listens to and takes every message on the accessibility bus.
 #
-#   bench/megabyte/with_screen_reader.sh [--listening] BUILD/bench/megabyte/umrak_megabyte_bench [ARGS...]
+#   tools/bench/megabyte/with_screen_reader.sh [--listening] BUILD/tools/bench/megabyte/umrak_megabyte_bench [ARGS...]
 #
 # Needs xvfb, dbus, at-spi2-core and python3-dbus.
 set -euo pipefail

@@ -1,8 +1,8 @@
 #include <QApplication>
 #include <QWidget>
 
-#include "core/control_record.h"
-#include "form1/form_description.h"
+#include "form/form_description.h"
+#include "runtime/control_record.h"
 
 // The least a Qt Widgets program can show: an empty window of Form1's size.
 int main(int argc, char* argv[]) {

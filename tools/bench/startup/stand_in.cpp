@@ -5,8 +5,8 @@
 #include <QScrollBar>
 #include <QWidget>
 
-#include "core/control_record.h"
-#include "form1/form_description.h"
+#include "form/form_description.h"
+#include "runtime/control_record.h"
 
 namespace umrak {
 

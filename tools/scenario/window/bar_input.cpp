@@ -4,8 +4,8 @@
 #include <QTest>
 #include <cstdlib>
 
-#include "ui/form_window.h"
-#include "ui/scroll_bar.h"
+#include "window/form_window.h"
+#include "window/scroll_bar.h"
 
 namespace umrak::scenario {
 

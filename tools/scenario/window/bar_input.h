@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "core/controls.h"
+#include "runtime/controls.h"
 
 namespace umrak::ui {
 class Form1Window;

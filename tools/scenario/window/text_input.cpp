@@ -7,7 +7,7 @@
 
 #include "scenario/driver.h"
 #include "scenario/quoting.h"
-#include "ui/text_box.h"
+#include "window/text_box.h"
 
 namespace umrak::scenario {
 

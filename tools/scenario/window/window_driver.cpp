@@ -8,12 +8,12 @@
 #include <QTimer>
 #include <utility>
 
-#include "app/program/application.h"
+#include "program/application.h"
 #include "scenario/window/bar_input.h"
 #include "scenario/window/text_input.h"
 #include "scenario/window_factory.h"
-#include "ui/scroll_bar.h"
-#include "ui/text_box.h"
+#include "window/scroll_bar.h"
+#include "window/text_box.h"
 
 namespace umrak::scenario {
 

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "scenario/driver.h"
-#include "ui/form_window.h"
-#include "ui/text_box.h"
+#include "window/form_window.h"
+#include "window/text_box.h"
 
 class QApplication;
 class QWidget;

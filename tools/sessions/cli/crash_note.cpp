@@ -1,4 +1,4 @@
-#include "scenario/sessions/cli/crash_note.h"
+#include "sessions/cli/crash_note.h"
 
 #include <unistd.h>
 
@@ -7,7 +7,7 @@
 #include <csignal>
 #include <cstring>
 
-#include "scenario/sessions/run.h"
+#include "sessions/run.h"
 
 // Present only in a build with a sanitizer runtime.
 extern "C" void __sanitizer_set_death_callback(void (*callback)()) __attribute__((weak));

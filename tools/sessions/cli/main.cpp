@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "scenario/sessions/cli/crash_note.h"
-#include "scenario/sessions/run.h"
 #include "scenario/window_factory.h"
+#include "sessions/cli/crash_note.h"
+#include "sessions/run.h"
 
 namespace umrak {
 
