@@ -45,7 +45,7 @@ void runBlock(core::FormModel& form, const Block& b) {
 
 }  // namespace
 
-core::Status Command7_Click(core::FormModel& form, core::Caller caller) {
+core::Status showAge(core::FormModel& form, core::Caller caller) {
   return core::runProcedure(form, caller, [](core::FormModel& f) {
     for (const Block& b : kBlocks) runBlock(f, b);
   });

@@ -54,15 +54,15 @@ core::Status runSteps(core::FormModel& form, core::Caller caller, std::span<cons
 
 }  // namespace
 
-core::Status Command14_Click(core::FormModel& form, core::Caller caller) {
+core::Status borrowMonths(core::FormModel& form, core::Caller caller) {
   return runSteps(form, caller, kMonthsBorrow);
 }
 
-core::Status Command15_Click(core::FormModel& form, core::Caller caller) {
+core::Status borrow31Days(core::FormModel& form, core::Caller caller) {
   return runSteps(form, caller, kDays31Borrow);
 }
 
-core::Status Command16_Click(core::FormModel& form, core::Caller caller) {
+core::Status borrow30Days(core::FormModel& form, core::Caller caller) {
   return runSteps(form, caller, kDays30Borrow);
 }
 

@@ -2,7 +2,7 @@
 
 namespace umrak::form1 {
 
-core::Status Command13_Click(core::FormModel& form, core::Caller caller) {
+core::Status printCredit(core::FormModel& form, core::Caller caller) {
   return core::runProcedure(form, caller,
                             [](core::FormModel& f) { f.print(std::u16string(kCreditLine)); });
 }

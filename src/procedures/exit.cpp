@@ -2,7 +2,7 @@
 
 namespace umrak::form1 {
 
-core::Status Command12_Click(core::FormModel& form, core::Caller caller) {
+core::Status endProgram(core::FormModel& form, core::Caller caller) {
   return core::runProcedure(form, caller, [](core::FormModel& f) { f.end(); });
 }
 

@@ -5,6 +5,6 @@
 namespace umrak::form1 {
 
 // The exit button: ends the program at once, asking nothing.
-core::Status Command12_Click(core::FormModel& form, core::Caller caller);
+core::Status endProgram(core::FormModel& form, core::Caller caller);
 
 }  // namespace umrak::form1

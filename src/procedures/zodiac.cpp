@@ -5,7 +5,7 @@
 
 namespace umrak::zodiac {
 
-core::Status Command19_Click(core::FormModel& form, core::Caller caller) {
+core::Status showSign(core::FormModel& form, core::Caller caller) {
   return core::runProcedure(form, caller, [](core::FormModel& f) {
     // Twelve separate tests, each on a fresh read of the birth month, with no
     // early exit, as the program has always done: every read is a chance for

@@ -16,6 +16,6 @@ inline constexpr std::array<std::u16string_view, 12> kSignTexts = {
 
 // Names the sign of the birth month in Text2; a month that is not exactly one
 // of 1 to 12 leaves Label19 as it is.
-core::Status Command19_Click(core::FormModel& form, core::Caller caller);
+core::Status showSign(core::FormModel& form, core::Caller caller);
 
 }  // namespace umrak::zodiac

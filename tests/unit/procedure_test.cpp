@@ -107,7 +107,8 @@ TEST(Procedure, ThroughTheFormInterfaceAFailureComesBackAsTheStatus) {
     SCOPED_TRACE(status);
     Session s;
     s.model().failNext(C::HScroll1, Op::GetValue, status);
-    EXPECT_EQ(entry::HScroll1_Scroll(s.model(), core::Caller::FormInterface), status);
+    EXPECT_EQ(entry::throughForm<entry::fillTodaysDay>(s.model(), core::Caller::FormInterface),
+              status);
     EXPECT_EQ(s.model().formRefCount(), 1);
     EXPECT_EQ(s.model().liveControlRefs(), 0);
     EXPECT_TRUE(s.errors().empty());
