@@ -1,14 +1,16 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "runtime/controls.h"
 
 // Each control that the program's logic or a screen reader names by what it
-// is for, once: its role in the code, the control of Form1 that plays it, what
-// a screen reader calls it (nothing: its caption) and whether it hears the
-// control's value with that name. In reading order: what a click writes is
-// announced in this order.
+// is for, once: its role's name in the code (scenarios spell it in
+// lower_snake case without the k: enter_button), the control of Form1 that
+// plays it, what a screen reader calls it (nothing: its caption) and whether
+// it hears the control's value with that name. In reading order: what a
+// click writes is announced in this order.
 #define UMRAK_ROLES(X)                                                 \
   X(kYearsLabel, Label8, "عدد السنوات", RoleAndValue)                  \
   X(kMonthsLabel, Label7, "عدد الشهور", RoleAndValue)                  \
@@ -61,6 +63,7 @@ struct Role {
   core::ControlId control;
   const char* spoken;  // UTF-8
   Says says;
+  std::string_view name;  // in the code: kEnterButton
 };
 
 #define UMRAK_ROLE_CONSTANT(name, control, spoken, says) \
@@ -69,7 +72,7 @@ UMRAK_ROLES(UMRAK_ROLE_CONSTANT)
 #undef UMRAK_ROLE_CONSTANT
 
 inline constexpr Role kRoles[] = {
-#define UMRAK_ROLE_ROW(name, control, spoken, says) {name, spoken, Says::says},
+#define UMRAK_ROLE_ROW(name, control, spoken, says) {name, spoken, Says::says, #name},
     UMRAK_ROLES(UMRAK_ROLE_ROW)
 #undef UMRAK_ROLE_ROW
 };

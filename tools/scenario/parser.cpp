@@ -6,6 +6,7 @@
 #include <optional>
 #include <stdexcept>
 
+#include "form/roles.h"
 #include "scenario/lexer.h"
 
 namespace umrak::scenario {
@@ -35,6 +36,31 @@ std::string kindName(Kind kind) {
       break;
   }
   return "a scroll bar";
+}
+
+// A role's name in scenarios: its name in the code without the k, in
+// lower_snake case. kEnterButton is enter_button, kDays31BorrowButton is
+// days31_borrow_button.
+std::string roleSpelling(std::string_view code) {
+  std::string spelling;
+  for (const char c : code.substr(1)) {
+    if (c >= 'A' && c <= 'Z') {
+      if (!spelling.empty()) spelling += '_';
+      spelling += static_cast<char>(c - 'A' + 'a');
+    } else {
+      spelling += c;
+    }
+  }
+  return spelling;
+}
+
+// A control by its name in the form (Command7) or by its role (enter_button).
+std::optional<ControlId> controlNamed(std::string_view name) {
+  if (const std::optional<ControlId> id = core::controlByName(name)) return id;
+  for (const form1::Role& role : form1::kRoles) {
+    if (roleSpelling(role.name) == name) return role.control;
+  }
+  return std::nullopt;
 }
 
 struct OpName {
@@ -186,7 +212,7 @@ class LineParser {
   }
 
   ControlId known(const std::string& name) {
-    const std::optional<ControlId> id = core::controlByName(name);
+    const std::optional<ControlId> id = controlNamed(name);
     if (!id) throw LineError("unknown control \"" + name + "\"");
     return *id;
   }
