@@ -4,20 +4,12 @@ namespace umrak::core {
 
 namespace {
 constexpr std::uint32_t kFacilityMask = 0xFFFF0000u;
-constexpr std::uint32_t kRuntimeFacility = 0x800A0000u;
 }  // namespace
 
 std::int32_t errorNumberOf(Status failure) {
   const auto bits = static_cast<std::uint32_t>(failure);
   if ((bits & kFacilityMask) == kRuntimeFacility) return static_cast<std::int32_t>(bits & 0xFFFFu);
   return failure;
-}
-
-Status failureStatusOf(std::int32_t number, Status fallback) {
-  if (number > 0 && number <= 0xFFFF) {
-    return static_cast<Status>(kRuntimeFacility | static_cast<std::uint32_t>(number));
-  }
-  return fallback;
 }
 
 std::string errorMessage(std::int32_t number) {

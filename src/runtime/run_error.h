@@ -12,9 +12,11 @@ using Status = std::int32_t;
 inline constexpr Status kOk = 0;
 
 namespace error {
+inline constexpr std::int32_t kInvalidProcedureCall = 5;  // carried by a failing control call
 inline constexpr std::int32_t kOverflow = 6;
 inline constexpr std::int32_t kTypeMismatch = 13;
-inline constexpr std::int32_t kNotSupported = 438;  // property or method the object lacks
+inline constexpr std::int32_t kInvalidPropertyValue = 380;  // carried by a failing control call
+inline constexpr std::int32_t kNotSupported = 438;          // property or method the object lacks
 }  // namespace error
 
 // A run-time error as it travels out of a procedure. The message is UTF-8.
@@ -26,11 +28,17 @@ struct RunError {
 
 // A status of the form 0x800AXXXX carries run-time error XXXX; any other
 // negative status is itself the error's number.
+inline constexpr std::uint32_t kRuntimeFacility = 0x800A0000u;
 std::int32_t errorNumberOf(Status failure);
 
 // The failure status for an error number: 0x800A0000 plus the number where
 // it fits in the low word, otherwise `fallback`.
-Status failureStatusOf(std::int32_t number, Status fallback);
+constexpr Status failureStatusOf(std::int32_t number, Status fallback) {
+  if (number > 0 && number <= 0xFFFF) {
+    return static_cast<Status>(kRuntimeFacility | static_cast<std::uint32_t>(number));
+  }
+  return fallback;
+}
 
 // The program's own wording of an error it can raise, in Arabic.
 std::string errorMessage(std::int32_t number);

@@ -78,7 +78,7 @@ bool HeadlessDriver::ended() {
 }
 
 std::vector<core::RunError> HeadlessDriver::takeErrors() {
-  return std::exchange(errors_, {});
+  return std::exchange(reporter_.errors, {});
 }
 
 std::vector<std::string> HeadlessDriver::takeUnreleased() {

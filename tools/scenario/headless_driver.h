@@ -9,9 +9,9 @@ namespace umrak::scenario {
 // Replays scenarios on the form model alone: user actions set properties
 // directly and raise the events that the window would raise. The platform
 // has a clipboard of its own and no primary selection.
-class HeadlessDriver final : public Driver, private core::ErrorReporter {
+class HeadlessDriver final : public Driver {
  public:
-  HeadlessDriver() : form_(*this) {}
+  HeadlessDriver() : form_(reporter_) {}
 
   void type(core::ControlId box, const std::u16string& text) override;
   void click(core::ControlId button) override;
@@ -34,10 +34,9 @@ class HeadlessDriver final : public Driver, private core::ErrorReporter {
   form1::Form1& form() { return form_; }
 
  private:
-  void report(const core::RunError& error) override { errors_.push_back(error); }
   void raise(core::ControlId control, core::Event event);
 
-  std::vector<core::RunError> errors_;
+  core::RecordingReporter reporter_;
   std::vector<std::string> unreleased_;
   std::optional<std::u16string> clipboard_;
   form1::Form1 form_;

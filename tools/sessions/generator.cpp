@@ -5,6 +5,8 @@
 #include <span>
 
 #include "form/form_description.h"
+#include "form/roles.h"
+#include "procedures/scroll_entry.h"
 #include "sessions/random.h"
 #include "sessions/texts.h"
 
@@ -13,28 +15,70 @@ namespace umrak::sessions {
 namespace {
 
 using C = core::ControlId;
+using core::Kind;
 using scenario::Step;
 
-constexpr std::array<C, 6> kDateBoxes{C::Text1, C::Text2, C::Text3, C::Text4, C::Text5, C::Text6};
-constexpr std::array<C, 8> kBoxes{C::Text1, C::Text2, C::Text3, C::Text4,
-                                  C::Text5, C::Text6, C::Text7, C::Text8};
-// Every button but the exit button, which has a weight of its own.
-constexpr std::array<C, 18> kButtons{
-    C::Command1,  C::Command2,  C::Command3,  C::Command4,  C::Command5,  C::Command6,
-    C::Command7,  C::Command8,  C::Command9,  C::Command10, C::Command11, C::Command13,
-    C::Command14, C::Command15, C::Command16, C::Command17, C::Command18, C::Command19};
-constexpr std::array<C, 4> kBars{C::VScroll1, C::scroll, C::HScroll1, C::VScroll2};
-constexpr std::array<C, 7> kLabels{C::Label7,  C::Label8,  C::Label10, C::Label12,
-                                   C::Label13, C::Label18, C::Label19};
+// The controls of the form that `keep` keeps, bottom-up (the stored order
+// reversed): the order a seed has always drawn them in.
+template <typename Keep>
+std::vector<C> bottomUp(Keep keep) {
+  std::vector<C> ids;
+  const std::span<const core::ControlRecord> controls = form1::form1Description().controls;
+  for (auto r = controls.rbegin(); r != controls.rend(); ++r) {
+    if (keep(*r)) ids.push_back(r->id);
+  }
+  return ids;
+}
 
-// Failure statuses: run-time errors carried as 0x800AXXXX, and plain
-// negative statuses that are their own number.
-constexpr std::array<core::Status, 5> kStatuses{-2146828283, -2146827908, -2146828282, -2147467259,
-                                                -1};
+bool hasRole(C id) {
+  return std::ranges::find(form1::kRoles, id, &form1::Role::control) != std::end(form1::kRoles);
+}
 
-template <typename T, std::size_t N>
-T pick(Random& random, const std::array<T, N>& items) {
-  return random.pick(std::span<const T>(items));
+bool isNote(C id) {
+  return id == form1::kFirstNoteBox || id == form1::kSecondNoteBox;
+}
+
+// What a session acts on.
+struct Controls {
+  std::vector<C> dateBoxes = bottomUp(
+      [](const core::ControlRecord& r) { return r.kind == Kind::TextBox && !isNote(r.id); });
+  std::vector<C> boxes =
+      bottomUp([](const core::ControlRecord& r) { return r.kind == Kind::TextBox; });
+  // Every button but the exit button, which has a weight of its own.
+  std::vector<C> buttons = bottomUp([](const core::ControlRecord& r) {
+    return r.kind == Kind::CommandButton && r.id != form1::kExitButton;
+  });
+  // The labels the procedures read and write.
+  std::vector<C> labels =
+      bottomUp([](const core::ControlRecord& r) { return r.kind == Kind::Label && hasRole(r.id); });
+};
+
+const Controls& controls() {
+  static const Controls kControls;
+  return kControls;
+}
+
+constexpr std::array<C, std::size(entry::kBarBoxes)> kBars = [] {
+  std::array<C, std::size(entry::kBarBoxes)> bars{};
+  std::ranges::transform(entry::kBarBoxes, bars.begin(), &entry::BarAndBox::bar);
+  return bars;
+}();
+
+// Failure statuses a control call may give: run-time errors carried as
+// 0x800AXXXX, and negative statuses of other facilities that are their own
+// number, such as 0x80004005, the unspecified failure.
+constexpr core::Status kUnspecifiedFailure = static_cast<core::Status>(0x80004005u);
+constexpr std::array<core::Status, 5> kStatuses{
+    core::failureStatusOf(core::error::kInvalidProcedureCall, -1),
+    core::failureStatusOf(core::error::kInvalidPropertyValue, -1),
+    core::failureStatusOf(core::error::kOverflow, -1),
+    kUnspecifiedFailure,
+    -1,
+};
+
+template <typename Items>
+auto pick(Random& random, const Items& items) {
+  return random.pick(std::span<const typename Items::value_type>(items));
 }
 
 class SessionMaker {
@@ -53,7 +97,7 @@ class SessionMaker {
       const Step step = next();
       script.push_back({static_cast<int>(script.size()) + 1, step});
       const auto* click = std::get_if<scenario::Click>(&step);
-      if (click && click->button == C::Command12) break;
+      if (click && click->button == form1::kExitButton) break;
     }
     return script;
   }
@@ -65,15 +109,15 @@ class SessionMaker {
 
   Step next() {
     const std::uint64_t roll = random_.below(100);
-    if (roll < 30) return scenario::Type{pick(random_, kDateBoxes), dateText(random_)};
-    if (roll < 58) return scenario::Click{pick(random_, kButtons)};
-    if (roll < 59) return scenario::Click{C::Command12};
+    if (roll < 30) return scenario::Type{pick(random_, controls().dateBoxes), dateText(random_)};
+    if (roll < 58) return scenario::Click{pick(random_, controls().buttons)};
+    if (roll < 59) return scenario::Click{form1::kExitButton};
     if (roll < 75) return moveBar();
     if (roll < 80) return clipboard();
-    if (roll < 87) return scenario::Paste{pick(random_, kDateBoxes)};
-    if (roll < 90) return scenario::MiddleClick{pick(random_, kBoxes)};
+    if (roll < 87) return scenario::Paste{pick(random_, controls().dateBoxes)};
+    if (roll < 90) return scenario::MiddleClick{pick(random_, controls().boxes)};
     if (options_.failures) return failure();
-    return scenario::Click{pick(random_, kButtons)};
+    return scenario::Click{pick(random_, controls().buttons)};
   }
 
   // Arrow and trough clicks go a few steps; a drag goes anywhere, also
@@ -106,11 +150,11 @@ class SessionMaker {
     switch (random_.below(3)) {
       case 0: {
         const core::Op op = random_.chance(70) ? core::Op::GetText : core::Op::SetText;
-        return scenario::Fail{pick(random_, kDateBoxes), op, status};
+        return scenario::Fail{pick(random_, controls().dateBoxes), op, status};
       }
       case 1: {
         const core::Op op = random_.chance(50) ? core::Op::GetCaption : core::Op::SetCaption;
-        return scenario::Fail{pick(random_, kLabels), op, status};
+        return scenario::Fail{pick(random_, controls().labels), op, status};
       }
     }
     return scenario::Fail{pick(random_, kBars), core::Op::GetValue, status};
