@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <span>
+#include <vector>
 
 #include "form/form_description.h"
 #include "form/roles.h"
@@ -162,7 +163,7 @@ class SessionMaker {
 
   Random random_;
   SessionOptions options_;
-  std::array<core::ScrollSettings, 4> bars_{};
+  std::array<core::ScrollSettings, kBars.size()> bars_{};
 };
 
 }  // namespace
