@@ -1,6 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages named on the command line that are missing.
+# With --check first it installs nothing: it names those missing and fails.
 set -euo pipefail
+check=
+if [ "${1:-}" = --check ]; then
+  check=1
+  shift
+fi
 
 missing=()
 for pkg in "$@"; do
@@ -9,6 +15,11 @@ for pkg in "$@"; do
   fi
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
+if [ -n "$check" ]; then
+  echo "Missing Debian packages: ${missing[*]}" >&2
+  echo "Install them with: sudo apt-get install ${missing[*]}" >&2
+  exit 1
+fi
 
 echo "Installing: ${missing[*]}"
 as_root=()

@@ -1,10 +1,11 @@
-# The Debian packages each command needs; sourced by run and test.
+# The Debian packages each command needs; sourced by run, test, quick and package.
 # The font and Qt's Arabic texts are what the program loads when it runs.
 BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libxcb1-dev
   fonts-noto-ui-core qt6-translations-l10n)
 RUN_PACKAGES=(xvfb xauth)
-TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev xvfb
-  desktop-file-utils appstream libxcb-damage0-dev man-db python3)
+# The tests that need no X server, window manager or screen reader (quick).
+QUICK_PACKAGES=(googletest libgtest-dev libgmock-dev desktop-file-utils appstream man-db python3)
+TEST_PACKAGES=("${QUICK_PACKAGES[@]}" libbenchmark-dev xvfb libxcb-damage0-dev)
 # The tests on private desktop sessions: the window managers and Wayland's
 # weston, keys through XTEST, the session and accessibility buses, Orca and
 # the GObject bindings of libatspi that read what it reads.

@@ -1,11 +1,11 @@
-#include "app/program/command_line.h"
+#include "program/command_line.h"
 
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
 #include <QProcess>
 
-#include "app/program/platform.h"
+#include "program/platform.h"
 
 namespace umrak {
 

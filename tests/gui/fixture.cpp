@@ -2,8 +2,9 @@
 
 #include <QTest>
 
-#include "form1/credit.h"
-#include "form1/form_description.h"
+#include "form/form_description.h"
+#include "procedures/credit.h"
+#include "procedures/scroll_entry.h"
 
 namespace umrak::gui_test {
 
@@ -20,10 +21,26 @@ QString recordText(const core::ControlRecord& record) {
   return QString::fromUtf8(record.text ? record.text : "");
 }
 
-void addControlRows() {
-  QTest::addColumn<int>("index");
+bool isTextBox(const core::ControlRecord& record) {
+  return record.kind == core::Kind::TextBox;
+}
+
+bool isBar(const core::ControlRecord& record) {
+  return core::isScrollBar(record.kind);
+}
+
+std::vector<C> controlsWhere(Keep keep) {
+  std::vector<C> ids;
   for (const core::ControlRecord& r : form1::form1Description().controls) {
-    QTest::newRow(std::string(core::controlName(r.id)).c_str()) << static_cast<int>(r.id);
+    if (!keep || keep(r)) ids.push_back(r.id);
+  }
+  return ids;
+}
+
+void addControlRows(Keep keep) {
+  QTest::addColumn<int>("index");
+  for (const C id : controlsWhere(keep)) {
+    QTest::newRow(std::string(core::controlName(id)).c_str()) << static_cast<int>(id);
   }
 }
 
@@ -37,16 +54,9 @@ bool isArabicLetter(QChar c) {
 }
 
 C boxOf(C bar) {
-  switch (bar) {
-    case C::VScroll1:
-      return C::Text1;
-    case C::scroll:
-      return C::Text3;
-    case C::HScroll1:
-      return C::Text4;
-    default:
-      return C::Text5;
-  }
+  const std::optional<C> box = entry::boxFilledBy(bar);
+  if (!box) qFatal("%s is no scroll bar: it fills no box", core::controlName(bar).data());
+  return *box;
 }
 
 bool inked(const QImage& image, const QRegion& region) {

@@ -5,9 +5,9 @@
 #include <memory>
 #include <vector>
 
-#include "core/control_record.h"
-#include "core/controls.h"
-#include "ui/form_window.h"
+#include "runtime/control_record.h"
+#include "runtime/controls.h"
+#include "window/form_window.h"
 
 namespace umrak::gui_test {
 
@@ -15,19 +15,23 @@ const core::ControlRecord& recordOf(core::ControlId id);
 // A record's caption or text as Qt holds it.
 QString recordText(const core::ControlRecord& record);
 
-// Data rows, one per control of the form in stored order, named after it;
-// the row's control in the test function.
-void addControlRows();
+// Which controls a test takes from the form description; none: all of them.
+using Keep = bool (*)(const core::ControlRecord& record);
+bool isTextBox(const core::ControlRecord& record);
+bool isBar(const core::ControlRecord& record);
+
+// The controls of the form that `keep` keeps, in stored order.
+std::vector<core::ControlId> controlsWhere(Keep keep = nullptr);
+
+// Data rows, one per control that `keep` keeps, in stored order and named
+// after it; the row's control in the test function.
+void addControlRows(Keep keep = nullptr);
 core::ControlId fetchControl();
 
 bool isArabicLetter(QChar c);
 
 // Takes the untrapped run-time errors in place of the message box.
-class RecordingReporter : public core::ErrorReporter {
- public:
-  void report(const core::RunError& error) override { errors.push_back(error); }
-  std::vector<core::RunError> errors;
-};
+using core::RecordingReporter;
 
 // A freshly started window, shown and exposed, that logs every event the
 // user raises.
@@ -75,7 +79,7 @@ TwoPrintedLines printTwoLines(WindowUnderTest& w);
 // Qt warns on the offscreen platform about what it cannot do there.
 void ignoreOffscreenWarning(const char* message);
 
-// The box each scroll bar fills.
+// The box a scroll bar fills; any other control fails the test run.
 core::ControlId boxOf(core::ControlId bar);
 
 }  // namespace umrak::gui_test

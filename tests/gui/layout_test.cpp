@@ -8,14 +8,14 @@
 #include <algorithm>
 #include <memory>
 
-#include "core/utf.h"
-#include "form1/form_description.h"
+#include "form/form_description.h"
+#include "runtime/utf.h"
 #include "tests/gui/fixture.h"
 #include "tests/gui/gui_tests.h"
-#include "ui/command_button.h"
-#include "ui/form_style.h"
-#include "ui/frame_strip.h"
-#include "ui/text_box.h"
+#include "window/command_button.h"
+#include "window/form_style.h"
+#include "window/frame_strip.h"
+#include "window/text_box.h"
 
 namespace umrak::gui_test {
 

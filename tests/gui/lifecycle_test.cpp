@@ -8,12 +8,12 @@
 #include <functional>
 #include <memory>
 
-#include "form1/credit.h"
-#include "form1/form_description.h"
+#include "form/form_description.h"
+#include "procedures/credit.h"
+#include "window/window_kind.h"
 #include "tests/gui/fixture.h"
 #include "tests/gui/gui_tests.h"
 #include "tests/gui/modal_watchdog.h"
-#include "ui/window_kind.h"
 
 namespace umrak::gui_test {
 

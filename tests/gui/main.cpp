@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "app/program/application.h"
+#include "program/application.h"
 #include "tests/gui/gui_tests.h"
 #include "tests/gui/modal_watchdog.h"
 #include "tests/gui/test_classes.h"

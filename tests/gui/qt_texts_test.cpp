@@ -10,7 +10,7 @@
 
 #include "tests/gui/fixture.h"
 #include "tests/gui/gui_tests.h"
-#include "ui/scroll_bar.h"
+#include "window/scroll_bar.h"
 
 namespace umrak::gui_test {
 

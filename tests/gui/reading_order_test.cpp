@@ -9,10 +9,10 @@
 #include <cstdint>
 #include <memory>
 
-#include "form1/form_description.h"
+#include "form/form_description.h"
 #include "tests/gui/fixture.h"
 #include "tests/gui/gui_tests.h"
-#include "ui/accessible_names.h"
+#include "window/accessible_names.h"
 
 namespace umrak::gui_test {
 

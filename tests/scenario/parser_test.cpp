@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "form1/form_description.h"
+#include "form/form_description.h"
 
 namespace umrak::scenario {
 namespace {
@@ -43,6 +43,26 @@ TEST(Parser, EachCommandBecomesItsStep) {
   EXPECT_EQ(fail.status, -2146828283);
 }
 
+TEST(Parser, ARoleNamesItsControl) {
+  const struct {
+    const char* byRole;
+    const char* byName;
+  } cases[] = {
+      {"click enter_button", "click Command7"},
+      {"click june_button", "click Command1"},
+      {"click days31_borrow_button", "click Command15"},
+      {R"(type birth_year_box "1980")", R"(type Text1 "1980")"},
+      {"scroll birth_day_bar 20", "scroll scroll 20"},
+      {"change todays_day_bar 15 trough", "change HScroll1 15 trough"},
+      {R"(expect years_label "22")", R"(expect Label8 "22")"},
+      {"fail current_month_bar get-value -1", "fail VScroll2 get-value -1"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.byRole);
+    EXPECT_EQ(onlyStep(c.byRole), onlyStep(c.byName));
+  }
+}
+
 TEST(Parser, CommandsKeepTheirLineNumbersAcrossCommentsAndCrLf) {
   const ParsedScript p =
       parse("# set up\r\n\r\ntype Text2 \"7\"\r\n  # ask\r\nclick Command19\r\n");
@@ -61,6 +81,9 @@ TEST(Parser, BadLinesAreReportedWithTheirMeaning) {
       {"press Command7", R"(unknown command "press")"},
       {"click Command20", R"(unknown control "Command20")"},
       {"click text1", R"(unknown control "text1")"},
+      {"click kEnterButton", R"(unknown control "kEnterButton")"},
+      {"click Enter_Button", R"(unknown control "Enter_Button")"},
+      {R"(type years_label "22")", "type needs a text box, and Label8 is a label"},
       {"click", "missing a control after click"},
       {"click Command7 Command8", "too many arguments for click"},
       {R"("click" Command7)", "expected a command, found a text"},

@@ -4,7 +4,7 @@
 
 #include <map>
 
-#include "form1/form_description.h"
+#include "form/form_description.h"
 #include "scenario/parser.h"
 
 namespace umrak::scenario {

@@ -2,15 +2,15 @@
 
 #include <set>
 
-#include "form1/form_description.h"
+#include "form/form_description.h"
 #include "scenario/headless_driver.h"
 #include "scenario/parser.h"
 #include "scenario/runner.h"
-#include "scenario/sessions/generator.h"
-#include "scenario/sessions/play.h"
-#include "scenario/sessions/report.h"
-#include "scenario/sessions/shrink.h"
 #include "scenario/writer.h"
+#include "sessions/generator.h"
+#include "sessions/play.h"
+#include "sessions/report.h"
+#include "sessions/shrink.h"
 
 namespace umrak::sessions {
 namespace {

@@ -1,4 +1,4 @@
-#include "core/controls.h"
+#include "runtime/controls.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
-#include "core/conversions.h"
+#include "runtime/conversions.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <string>
 
-#include "core/run_error.h"
-#include "core/utf.h"
+#include "runtime/run_error.h"
+#include "runtime/utf.h"
 
 namespace umrak::unit {
 namespace {

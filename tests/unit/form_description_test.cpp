@@ -1,4 +1,4 @@
-#include "form1/form_description.h"
+#include "form/form_description.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/utf.h"
+#include "runtime/utf.h"
 
 namespace umrak::unit {
 namespace {

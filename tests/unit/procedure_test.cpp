@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "entry/scroll_entry.h"
+#include "procedures/scroll_entry.h"
 #include "tests/unit/session.h"
 
 namespace umrak::unit {
@@ -107,7 +107,8 @@ TEST(Procedure, ThroughTheFormInterfaceAFailureComesBackAsTheStatus) {
     SCOPED_TRACE(status);
     Session s;
     s.model().failNext(C::HScroll1, Op::GetValue, status);
-    EXPECT_EQ(entry::HScroll1_Scroll(s.model(), core::Caller::FormInterface), status);
+    EXPECT_EQ(entry::throughForm<entry::fillTodaysDay>(s.model(), core::Caller::FormInterface),
+              status);
     EXPECT_EQ(s.model().formRefCount(), 1);
     EXPECT_EQ(s.model().liveControlRefs(), 0);
     EXPECT_TRUE(s.errors().empty());

@@ -1,10 +1,10 @@
-#include "core/run_error.h"
+#include "runtime/run_error.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 
-#include "core/procedure.h"
+#include "runtime/procedure.h"
 
 namespace umrak::unit {
 namespace {

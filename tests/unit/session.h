@@ -8,16 +8,10 @@
 #include <string_view>
 #include <vector>
 
-#include "core/utf.h"
-#include "form1/events/form1.h"
+#include "events/form1.h"
+#include "runtime/utf.h"
 
 namespace umrak::unit {
-
-class RecordingReporter final : public core::ErrorReporter {
- public:
-  void report(const core::RunError& error) override { errors.push_back(error); }
-  std::vector<core::RunError> errors;
-};
 
 // Form1 as a user meets it: typing, clicks and bar moves go through its
 // dispatcher, and every error it reports is kept. Texts are UTF-8 here so
@@ -69,7 +63,7 @@ class Session {
   }
 
  private:
-  RecordingReporter reporter_;
+  core::RecordingReporter reporter_;
   form1::Form1 form_{reporter_};
 };
 

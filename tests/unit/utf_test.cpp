@@ -1,4 +1,4 @@
-#include "core/utf.h"
+#include "runtime/utf.h"
 
 #include <gtest/gtest.h>
 

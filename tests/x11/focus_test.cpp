@@ -18,10 +18,10 @@
 #include <functional>
 #include <thread>
 
-#include "app/program/application.h"
+#include "program/application.h"
 #include "tests/x11/x_keyboard.h"
 #include "tests/x11/x_server.h"
-#include "ui/form_window.h"
+#include "window/form_window.h"
 
 namespace umrak::gui_test {
 

@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "app/program/application.h"
+#include "program/application.h"
 #include "tests/gui/modal_watchdog.h"
 #include "tests/gui/test_classes.h"
 #include "tests/x11/x11_tests.h"

@@ -13,7 +13,7 @@
 
 #include "tests/gui/fixture.h"
 #include "tests/x11/x11_tests.h"
-#include "ui/form_style.h"
+#include "window/form_style.h"
 
 namespace umrak::gui_test {
 
@@ -21,8 +21,7 @@ namespace {
 
 using C = core::ControlId;
 
-constexpr C kBoxes[] = {C::Text1, C::Text2, C::Text3, C::Text4,
-                        C::Text5, C::Text6, C::Text7, C::Text8};
+const std::vector<C> kBoxes = controlsWhere(isTextBox);
 
 // Where keys, clicks and drops land: a multi-line box takes them on its viewport.
 QWidget* inputArea(QWidget* box) {

@@ -8,7 +8,7 @@
 #include <QTest>
 #include <cstdlib>
 
-#include "form1/credit.h"
+#include "procedures/credit.h"
 #include "tests/gui/fixture.h"
 #include "tests/x11/x11_tests.h"
 #include "tests/x11/x_server.h"

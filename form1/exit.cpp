@@ -1,9 +1,0 @@
-#include "form1/exit.h"
-
-namespace umrak::form1 {
-
-core::Status Command12_Click(core::FormModel& form, core::Caller caller) {
-  return core::runProcedure(form, caller, [](core::FormModel& f) { f.end(); });
-}
-
-}  // namespace umrak::form1
