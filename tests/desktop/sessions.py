@@ -7,7 +7,9 @@ temporary home. The tests press keys where the compositor takes them (so that
 its own shortcuts, Alt+Tab among them, see them), read the program through
 AT-SPI and ask where windows lie. Every process that a session starts carries
 a mark in its environment; when the session closes, every process of this
-user with that mark is ended, whoever started it.
+user with that mark is ended, whoever started it. The processes it starts
+itself die with the test, and a session whose test was killed before it
+could close (a ctest timeout) is ended by the next session that starts.
 """
 
 import dataclasses
@@ -94,18 +96,34 @@ def wait_for(condition, timeout, what):
         time.sleep(0.05)
 
 
-def marked_processes(mark):
-    """This user's processes whose environment carries `mark`."""
-    found = []
-    needle = ("%s=%s" % (MARK, mark)).encode()
+def marks():
+    """The sessions' marks in this user's processes: {pid: mark}."""
+    found = {}
+    prefix = (MARK + "=").encode()
     for pid in filter(str.isdigit, os.listdir("/proc")):
         try:
             with open("/proc/%s/environ" % pid, "rb") as environ:
-                if needle in environ.read().split(b"\0"):
-                    found.append(int(pid))
+                for entry in environ.read().split(b"\0"):
+                    if entry.startswith(prefix):
+                        found[int(pid)] = entry[len(prefix):].decode()
         except OSError:
             pass
-    return [p for p in found if p != os.getpid()]
+    found.pop(os.getpid(), None)
+    return found
+
+
+def marked_processes(mark):
+    """This user's processes whose environment carries `mark`."""
+    return [pid for pid, found in marks().items() if found == mark]
+
+
+def end_orphaned_sessions():
+    """Ends what is left of sessions whose test is gone. A mark begins with
+    the process id of the test that made it."""
+    def orphaned(mark):
+        owner = int(mark.split(".", 1)[0])
+        return owner != os.getpid() and (not os.path.exists("/proc/%d" % owner) or _zombie(owner))
+    end_processes([pid for pid, mark in marks().items() if orphaned(mark)])
 
 
 def end_processes(pids):
@@ -140,10 +158,11 @@ class Session:
         self.kind = KINDS[name]
         self.tools = tools
         self.timeout = timeout
-        self.mark = uuid.uuid4().hex
+        self.mark = "%d.%s" % (os.getpid(), uuid.uuid4().hex)
         self.home = tempfile.mkdtemp(prefix="umrak-%s-" % name)
         self._spawned = []
         self._remote = None
+        end_orphaned_sessions()
         try:
             self._start()
         except BaseException:
@@ -216,9 +235,12 @@ class Session:
     def _log(self, argv):
         return open(os.path.join(self.home, os.path.basename(argv[0]) + ".log"), "ab")
 
+    # Each process dies with the test (setpriv's parent-death signal), also
+    # when ctest kills the test at its timeout.
     def spawn(self, argv, env=None, **kwargs):
         with self._log(argv) as log:
-            process = subprocess.Popen(argv, env=env or self.env, stdin=subprocess.DEVNULL,
+            process = subprocess.Popen(["setpriv", "--pdeathsig", "KILL", *argv],
+                                       env=env or self.env, stdin=subprocess.DEVNULL,
                                        stdout=log, stderr=subprocess.STDOUT,
                                        start_new_session=True, **kwargs)
         self._spawned.append(process)
@@ -269,7 +291,7 @@ class Session:
     # mutter logs Xwayland's display and leaves its key in the runtime folder;
     # KWin runs one command in the session, which tells the display.
     def _start_wayland_compositor(self):
-        socket = "wl-" + self.mark[:8]
+        socket = "wl-" + self.mark.split(".")[1][:8]
         self.env["WAYLAND_DISPLAY"] = socket
         if self.kind.compositor == "kwin":
             told = os.path.join(self.home, "xwayland.env")
@@ -313,10 +335,11 @@ class Session:
 
     def _alive(self, process):
         if process.poll() is not None:
-            log = os.path.join(self.home, os.path.basename(process.args[0]) + ".log")
+            command = process.args[3]  # after setpriv's own arguments
+            log = os.path.join(self.home, os.path.basename(command) + ".log")
             with open(log, errors="replace") as text:
                 raise SessionError("%s ended with status %d:\n%s"
-                                   % (process.args[0], process.returncode, text.read()[-3000:]))
+                                   % (command, process.returncode, text.read()[-3000:]))
         return True
 
     def close(self):
