@@ -29,7 +29,9 @@ constexpr const char* kUsage =
     "Starts each PROGRAM N times, interleaved, on a private Xvfb and prints the\n"
     "median time from exec to its first window mapped and first painted, and\n"
     "its CPU time and peak resident memory. --phases also notes when each run\n"
-    "reaches the steps of a Qt program's start and what it spends in libraries.\n";
+    "reaches the steps of a Qt program's start and what it spends in libraries.\n"
+    "Exits with status 3 when a run never painted or did not end cleanly once\n"
+    "asked to close, keeping the programs' output.\n";
 
 constexpr const char* kScreen = "1280x1024x24";
 
@@ -143,6 +145,7 @@ int run(const Options& o) {
   char pattern[] = "/tmp/umrak-startup.XXXXXX";
   if (!mkdtemp(pattern)) throw std::runtime_error("cannot make a scratch folder");
   const std::string scratch = pattern;
+  bool measured = false;
   {
     startup::Xvfb xvfb(kScreen, scratch + "/xvfb.log");
     startup::WindowWatch watch(xvfb.display());
@@ -153,13 +156,14 @@ int run(const Options& o) {
     const std::vector<startup::ProgramResults> results = measure(o, watch, session);
     startup::printSummary(results);
     if (o.phases) startup::printPhases(results);
+    measured = startup::everyRunPaintedAndClosed(results);
   }
-  if (o.keep) {
+  if (o.keep || !measured) {
     std::printf("Program output and the Xvfb log are in %s\n", scratch.c_str());
   } else {
     fs::remove_all(scratch);
   }
-  return 0;
+  return measured ? 0 : 3;
 }
 
 }  // namespace

@@ -56,6 +56,14 @@ void printSummary(const std::vector<ProgramResults>& results) {
   }
 }
 
+bool everyRunPaintedAndClosed(const std::vector<ProgramResults>& results) {
+  for (const ProgramResults& program : results) {
+    const Columns c = columnsOf(program);
+    if (c.unpainted > 0 || c.unclosed > 0) return false;
+  }
+  return true;
+}
+
 void printPhases(const std::vector<ProgramResults>& results) {
   for (const ProgramResults& program : results) {
     // Steps in the order the first run met them.

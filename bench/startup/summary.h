@@ -26,6 +26,10 @@ struct ProgramResults {
 // program, with the count of runs that failed to paint or to close.
 void printSummary(const std::vector<ProgramResults>& results);
 
+// Whether every run painted its window and ended by itself, cleanly, once
+// asked to close.
+bool everyRunPaintedAndClosed(const std::vector<ProgramResults>& results);
+
 // Per program, the median of each step the phase marks noted: when it was
 // first entered and returned, and the time spent inside it in all.
 void printPhases(const std::vector<ProgramResults>& results);
