@@ -1,10 +1,12 @@
 #!/usr/bin/env python3
-"""Draws umrak's yin-yang icon and writes umrak.ico, umrak.png and umrak.svg.
+"""Draws umrak's yin-yang icon and writes umrak.ico, umrak.png, umrak.rgba and umrak.svg.
 
 The .ico is what Windows shows for the program file: one 32x32 image with a
 16-colour palette and a 1-bit transparency mask.  The PNG carries the same
-pixels for the window and the hicolor theme; the SVG draws the same geometry
-without pixels.  Only the standard library is used, so anyone can re-run it:
+pixels for the hicolor theme, and the .rgba the same again as plain bytes
+(red, green, blue, alpha; rows from the top) for the window, which shows
+them without decoding anything; the SVG draws the same geometry without
+pixels.  Only the standard library is used, so anyone can re-run it:
 
     python3 data/make_icon.py            # rewrite the three files here
     python3 data/make_icon.py --check    # fail if they are out of date
@@ -128,14 +130,17 @@ def png_chunk(kind, data):
             + struct.pack(">I", zlib.crc32(kind + data)))
 
 
+def rgba_row(row):
+    return b"".join(bytes((0, 0, 0, 0)) if p is None else bytes(PALETTE[p] + (255,)) for p in row)
+
+
+def rgba_bytes(image):
+    return b"".join(rgba_row(row) for row in image)
+
+
 def png_scanlines(image):
-    lines = []
-    for row in image:
-        line = bytearray([0])  # filter type None
-        for p in row:
-            line += bytes((0, 0, 0, 0)) if p is None else bytes(PALETTE[p] + (255,))
-        lines.append(bytes(line))
-    return b"".join(lines)
+    # Each row starts with its filter type, None.
+    return b"".join(b"\0" + rgba_row(row) for row in image)
 
 
 def png_bytes(image):
@@ -191,6 +196,7 @@ def outputs():
     return {
         "umrak.ico": ico_bytes(image),
         "umrak.png": png_bytes(image),
+        "umrak.rgba": rgba_bytes(image),
         "umrak.svg": svg_text().encode("utf-8"),
     }
 

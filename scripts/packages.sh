@@ -1,7 +1,7 @@
 # The Debian packages each command needs; sourced by run, test, quick and package.
 # The font and Qt's Arabic texts are what the program loads when it runs.
 BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libxcb1-dev
-  fonts-noto-ui-core qt6-translations-l10n)
+  libfontconfig-dev fonts-noto-ui-core qt6-translations-l10n)
 RUN_PACKAGES=(xvfb xauth)
 # The tests that need no X server, window manager or screen reader (quick).
 QUICK_PACKAGES=(googletest libgtest-dev libgmock-dev desktop-file-utils appstream man-db python3)

@@ -4,6 +4,7 @@
 
 #include "program/application.h"
 #include "program/command_line.h"
+#include "program/font_warm_up.h"
 #include "window/form_window.h"
 
 namespace umrak {
@@ -42,6 +43,7 @@ int runProgram(int argc, char* argv[]) {
     if (const std::optional<int> status = answer(line)) return *status;
   }
 
+  app::FontWarmUp fonts;
   app::prepareQt();
   QApplication app(argc, argv);
   app::setUpApplication(line.style);

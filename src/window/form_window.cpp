@@ -3,9 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QExposeEvent>
-#include <QFile>
 #include <QIcon>
-#include <QImageReader>
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
@@ -26,6 +24,7 @@
 #include "window/taskbar_state.h"
 #include "window/text_box.h"
 #include "window/window_activation.h"
+#include "window/window_icon.h"
 #include "window/window_kind.h"
 
 namespace umrak::ui {
@@ -78,13 +77,8 @@ void Form1Window::setUpForm() {
   // program's only window, tool window or not.
   setAttribute(Qt::WA_QuitOnClose);
   setWindowTitle(QString::fromUtf8(form.caption));
-  // The program links the icon in as a resource; the window tests do not.
-  // Read as PNG and nothing else, so that Qt loads no image plugin to guess
-  // its format.
-  if (const QString path = QStringLiteral(":/icons/umrak.png"); QFile::exists(path)) {
-    QImageReader icon(path, "png");
-    icon.setAutoDetectImageFormat(false);
-    setWindowIcon(QIcon(QPixmap::fromImage(icon.read())));
+  if (const QImage icon = linkedWindowIcon(); !icon.isNull()) {
+    setWindowIcon(QIcon(QPixmap::fromImage(icon)));
   }
   setLayoutDirection(directionOf(form.rightToLeft));
   setFont(fontOf(form.font));

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <algorithm>
+#include <vector>
 
 #include "window/x11_properties.h"
 
@@ -17,10 +18,13 @@ void applyTaskbarState(QWidget* window, bool showInTaskbar) {
   xcb_connection_t* connection = x11::connection();
   if (!connection) return;
   const auto id = static_cast<xcb_window_t>(window->winId());
+  x11::internAtoms(connection, {"_NET_WM_STATE", "_NET_WM_STATE_SKIP_TASKBAR"});
   const xcb_atom_t states = x11::atom(connection, "_NET_WM_STATE");
   const xcb_atom_t skip = x11::atom(connection, "_NET_WM_STATE_SKIP_TASKBAR");
   if (states == XCB_ATOM_NONE || skip == XCB_ATOM_NONE) return;
-  if (std::ranges::count(x11::atomsOf(connection, id, states), skip) > 0) return;
+  const std::vector<xcb_atom_t> current =
+      x11::PendingProperty(connection, id, states, XCB_ATOM_ATOM).atoms();
+  if (std::ranges::count(current, skip) > 0) return;
   xcb_change_property(connection, XCB_PROP_MODE_APPEND, id, states, XCB_ATOM_ATOM, 32, 1, &skip);
   xcb_flush(connection);
 }

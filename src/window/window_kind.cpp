@@ -25,17 +25,23 @@ WindowKind windowKindFor(const core::FormRecord& form, std::string_view windowMa
 }
 
 // EWMH: the root names a window of the window manager's, which names itself
-// and carries the window manager's name.
+// and carries the window manager's name. Both of its properties are asked for
+// at once: one round trip after the atoms and the root's, none where no
+// window manager runs.
 std::string runningWindowManager() {
   xcb_connection_t* connection = x11::connection();
   if (!connection) return {};
   const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+  x11::internAtoms(connection, {"_NET_SUPPORTING_WM_CHECK", "_NET_WM_NAME", "UTF8_STRING"});
   const xcb_atom_t check = x11::atom(connection, "_NET_SUPPORTING_WM_CHECK");
-  const xcb_window_t manager = x11::windowOf(connection, root, check);
-  if (manager == XCB_WINDOW_NONE || x11::windowOf(connection, manager, check) != manager) {
-    return {};
-  }
-  return x11::textOf(connection, manager, x11::atom(connection, "_NET_WM_NAME"));
+  const xcb_window_t manager =
+      x11::PendingProperty(connection, root, check, XCB_ATOM_WINDOW).window();
+  if (manager == XCB_WINDOW_NONE) return {};
+  x11::PendingProperty self(connection, manager, check, XCB_ATOM_WINDOW);
+  x11::PendingProperty name(connection, manager, x11::atom(connection, "_NET_WM_NAME"),
+                            x11::atom(connection, "UTF8_STRING"));
+  if (self.window() != manager) return {};
+  return name.text();
 }
 
 }  // namespace umrak::ui

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QImage>
 #include <cstdint>
 #include <fstream>
@@ -9,10 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "window/window_icon.h"
+
 namespace {
 
 constexpr int kSide = 32;
-const QString kWindowIcon = QStringLiteral(":/icons/umrak.png");
 
 std::vector<unsigned char> readFile(const char* path) {
   std::ifstream in(path, std::ios::binary);
@@ -64,30 +64,32 @@ TEST(ProgramFileIcon, IsOne32By32SixteenColourImageOf744Bytes) {
 }
 
 QImage windowIcon() {
-  return QImage(kWindowIcon).convertToFormat(QImage::Format_ARGB32);
+  return umrak::ui::linkedWindowIcon().convertToFormat(QImage::Format_ARGB32);
 }
 
 TEST(WindowIcon, IsLinkedIntoTheProgramAs32By32) {
-  ASSERT_TRUE(QFile::exists(kWindowIcon));
   const QImage icon = windowIcon();
   EXPECT_EQ(icon.size(), QSize(kSide, kSide));
   EXPECT_TRUE(icon.hasAlphaChannel());
 }
 
-TEST(WindowIcon, ShowsTheSamePixelsAsTheProgramFileIcon) {
-  const QImage fromIco =
-      QImage(QStringLiteral(UMRAK_ICON_FILE)).convertToFormat(QImage::Format_ARGB32);
-  const QImage fromPng = windowIcon();
-  ASSERT_EQ(fromIco.size(), QSize(kSide, kSide));
-  ASSERT_EQ(fromPng.size(), QSize(kSide, kSide));
-  for (int y = 0; y < kSide; ++y) {
-    for (int x = 0; x < kSide; ++x) {
-      SCOPED_TRACE(testing::Message() << "pixel " << x << "," << y);
-      const QRgb ico = fromIco.pixel(x, y);
-      const QRgb png = fromPng.pixel(x, y);
-      ASSERT_EQ(qAlpha(ico), qAlpha(png));
-      if (qAlpha(png) != 0) {
-        ASSERT_EQ(ico, png);
+// The program file's icon and the desktop's (the PNG the theme installs)
+// show what the window shows.
+TEST(WindowIcon, ShowsTheSamePixelsAsTheProgramFileAndDesktopIcons) {
+  const QImage window = windowIcon();
+  ASSERT_EQ(window.size(), QSize(kSide, kSide));
+  for (const char* file : {UMRAK_ICON_FILE, UMRAK_PNG_FILE}) {
+    SCOPED_TRACE(file);
+    const QImage other = QImage(QString::fromUtf8(file)).convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(other.size(), QSize(kSide, kSide));
+    for (int y = 0; y < kSide; ++y) {
+      for (int x = 0; x < kSide; ++x) {
+        SCOPED_TRACE(testing::Message() << "pixel " << x << "," << y);
+        const QRgb shown = window.pixel(x, y);
+        ASSERT_EQ(qAlpha(other.pixel(x, y)), qAlpha(shown));
+        if (qAlpha(shown) != 0) {
+          ASSERT_EQ(other.pixel(x, y), shown);
+        }
       }
     }
   }

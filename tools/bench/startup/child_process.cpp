@@ -77,13 +77,16 @@ void ChildProcess::end(std::chrono::milliseconds grace) {
   killpg(pid_, SIGKILL);
 }
 
-long ChildProcess::reap() {
+ChildProcess::Usage ChildProcess::reap() {
   int status = 0;
   rusage usage{};
   if (wait4(pid_, &status, 0, &usage) < 0) fail(errno, "wait4");
   reaped_ = true;
   cleanExit_ = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-  return usage.ru_maxrss;
+  const auto ms = [](const timeval& t) {
+    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_usec) / 1e3;
+  };
+  return {usage.ru_maxrss, ms(usage.ru_utime) + ms(usage.ru_stime)};
 }
 
 }  // namespace umrak::startup

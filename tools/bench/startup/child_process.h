@@ -26,9 +26,14 @@ class ChildProcess {
   // Ends the program's process group: SIGTERM, then SIGKILL to whatever of
   // it still runs after `grace`.
   void end(std::chrono::milliseconds grace = std::chrono::seconds(5));
-  // Waits for the end and returns the peak resident size in KiB; the exit
-  // status is kept for exitedCleanly().
-  long reap();
+  // What the program used in all, known once it has ended.
+  struct Usage {
+    long peakKiB = 0;  // peak resident size
+    double cpuMs = 0;  // user and system time
+  };
+  // Waits for the end and returns what the program used; the exit status is
+  // kept for exitedCleanly().
+  Usage reap();
   bool exitedCleanly() const { return cleanExit_; }
 
  private:

@@ -1,5 +1,6 @@
 #include "bench/startup/clean_env.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 
@@ -23,6 +24,9 @@ std::vector<std::string> cleanEnvironment(const std::string& scratch, const std:
       {"LANG", "C.UTF-8"},
       {"DBUS_SESSION_BUS_ADDRESS", "unix:path=" + (fs::path(scratch) / "no-bus").string()},
   };
+  for (const char* name : {"ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"}) {
+    if (const char* value = std::getenv(name)) env[name] = value;
+  }
   for (const std::string& entry : extra) {
     const auto eq = entry.find('=');
     env[entry.substr(0, eq)] = eq == std::string::npos ? "" : entry.substr(eq + 1);

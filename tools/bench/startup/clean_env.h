@@ -15,6 +15,9 @@ namespace umrak::startup {
 //   at once; without the variable libdbus would try to autolaunch a bus.
 // - No XDG_CURRENT_DESKTOP or DESKTOP_SESSION, so Qt loads no desktop
 //   platform theme (the GTK one on GNOME-like desktops).
+// - The sanitizers' settings (ASAN_OPTIONS, UBSAN_OPTIONS, LSAN_OPTIONS) of
+//   the caller's environment, where it has them, so that a sanitizer build
+//   reports as everywhere else.
 // `extra` entries (NAME=VALUE) are added last and replace a default.
 std::vector<std::string> cleanEnvironment(const std::string& scratch, const std::string& display,
                                           const std::vector<std::string>& extra);

@@ -25,10 +25,13 @@ using startup::Clock;
 
 constexpr const char* kUsage =
     "usage: umrak_startup [--rounds N] [--warmup N] [--timeout SECONDS]\n"
-    "                     [--env NAME=VALUE]... [--keep] PROGRAM...\n"
+    "                     [--env NAME=VALUE]... [--keep] [--phases] PROGRAM...\n"
     "Starts each PROGRAM N times, interleaved, on a private Xvfb and prints the\n"
     "median time from exec to its first window mapped and first painted, and\n"
-    "its peak resident memory.\n";
+    "its CPU time and peak resident memory. --phases also notes when each run\n"
+    "reaches the steps of a Qt program's start and what it spends in libraries.\n"
+    "Exits with status 3 when a run never painted or did not end cleanly once\n"
+    "asked to close, keeping the programs' output.\n";
 
 constexpr const char* kScreen = "1280x1024x24";
 
@@ -37,6 +40,7 @@ struct Options {
   int warmup = 1;
   int timeoutSeconds = 20;
   bool keep = false;
+  bool phases = false;
   std::vector<std::string> extraEnv;
   std::vector<std::string> programs;
 };
@@ -63,6 +67,8 @@ Options parse(int argc, char* argv[]) {
       o.extraEnv.emplace_back(argv[++i]);
     } else if (arg == "--keep") {
       o.keep = true;
+    } else if (arg == "--phases") {
+      o.phases = true;
     } else if (arg.starts_with("--")) {
       throw std::invalid_argument(arg);
     } else {
@@ -80,6 +86,7 @@ struct Session {
   std::string scratch;
   std::vector<std::string> env;
   Clock::duration limit;
+  bool phases;
 };
 
 double millisecondsOf(const std::optional<Clock::duration>& d) {
@@ -89,13 +96,23 @@ double millisecondsOf(const std::optional<Clock::duration>& d) {
 startup::Sample runOnce(startup::WindowWatch& watch, const Session& session,
                         const std::string& program) {
   const std::string log = session.scratch + "/" + fs::path(program).filename().string() + ".log";
+  const std::string marks = session.scratch + "/marks";
+  std::vector<std::string> env = session.env;
+  if (session.phases) {
+    std::filesystem::remove(marks);
+    env.push_back("LD_PRELOAD=" + startup::marksLibrary());
+    env.push_back("UMRAK_STARTUP_MARKS=" + marks);
+  }
   const Clock::time_point start = Clock::now();
-  startup::ChildProcess child(program, {}, session.env, log);
+  startup::ChildProcess child(program, {}, env, log);
   const startup::RunTimes times = watch.watch(child, start, session.limit);
   const bool ended = child.hasEnded();
   if (!ended) child.end();
   startup::Sample s;
-  s.peakMiB = static_cast<double>(child.reap()) / 1024.0;
+  const startup::ChildProcess::Usage usage = child.reap();
+  s.peakMiB = static_cast<double>(usage.peakKiB) / 1024.0;
+  s.cpuMs = usage.cpuMs;
+  if (session.phases) s.marks = startup::readMarks(marks, start);
   s.mappedMs = millisecondsOf(times.mapped);
   s.paintedMs = millisecondsOf(times.painted);
   s.closedCleanly = ended && child.exitedCleanly();
@@ -128,21 +145,25 @@ int run(const Options& o) {
   char pattern[] = "/tmp/umrak-startup.XXXXXX";
   if (!mkdtemp(pattern)) throw std::runtime_error("cannot make a scratch folder");
   const std::string scratch = pattern;
+  bool measured = false;
   {
     startup::Xvfb xvfb(kScreen, scratch + "/xvfb.log");
     startup::WindowWatch watch(xvfb.display());
     const Session session{scratch, startup::cleanEnvironment(scratch, xvfb.display(), o.extraEnv),
-                          std::chrono::seconds(o.timeoutSeconds)};
+                          std::chrono::seconds(o.timeoutSeconds), o.phases};
     printEnvironment(session, xvfb.display());
     std::printf("%d rounds after %d warm-up, programs interleaved:\n", o.rounds, o.warmup);
-    startup::printSummary(measure(o, watch, session));
+    const std::vector<startup::ProgramResults> results = measure(o, watch, session);
+    startup::printSummary(results);
+    if (o.phases) startup::printPhases(results);
+    measured = startup::everyRunPaintedAndClosed(results);
   }
-  if (o.keep) {
+  if (o.keep || !measured) {
     std::printf("Program output and the Xvfb log are in %s\n", scratch.c_str());
   } else {
     fs::remove_all(scratch);
   }
-  return 0;
+  return measured ? 0 : 3;
 }
 
 }  // namespace
