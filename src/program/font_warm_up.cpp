@@ -1,28 +1,19 @@
 #include "program/font_warm_up.h"
 
 #include <fontconfig/fontconfig.h>
-#include <sys/resource.h>
-#include <unistd.h>
 
 namespace umrak::app {
 
-namespace {
-
-// At the lowest priority the thread takes no processor time from the main
-// thread or from the X server answering it; it holds no lock that either
-// could wait for, since fontconfig publishes the configuration only once it
-// is complete.
-void readFontConfiguration() {
-  setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 19);
-  FcInit();
-}
-
-}  // namespace
-
-FontWarmUp::FontWarmUp() : thread_(readFontConfiguration) {}
+// At normal priority: the main thread waits for this thread before it builds
+// the window, so a thread that a busy machine starved would hold up the start.
+FontWarmUp::FontWarmUp() : thread_([] { FcInit(); }) {}
 
 FontWarmUp::~FontWarmUp() {
-  thread_.join();
+  finish();
+}
+
+void FontWarmUp::finish() {
+  if (thread_.joinable()) thread_.join();
 }
 
 }  // namespace umrak::app

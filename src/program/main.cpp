@@ -47,6 +47,7 @@ int runProgram(int argc, char* argv[]) {
   app::prepareQt();
   QApplication app(argc, argv);
   app::setUpApplication(line.style);
+  fonts.finish();
 
   ui::Form1Window window;
   window.show();
