@@ -6,12 +6,15 @@
 #include <QApplication>
 #include <QScreen>
 #include <QTest>
+#include <cstdint>
 #include <cstdlib>
+#include <string>
 
 #include "procedures/credit.h"
 #include "tests/gui/fixture.h"
 #include "tests/x11/x11_tests.h"
 #include "tests/x11/x_server.h"
+#include "window/window_kind.h"
 
 namespace umrak::gui_test {
 
@@ -42,6 +45,51 @@ QRegion bare(const QWidget& form, const QRect& area) {
   return region;
 }
 
+xcb_window_t rootWindow() {
+  return xcb_setup_roots_iterator(xcb_get_setup(connection())).data->root;
+}
+
+// What a window manager leaves on the server for others to find it (EWMH):
+// the root names its check window, which names itself and carries the
+// manager's name. Each part can be missing or left behind by a manager that
+// has gone. Removed again when the row ends, passed or failed.
+class WindowManagerTrace {
+ public:
+  enum class CheckNames { Itself, Nothing, TheRoot };
+
+  WindowManagerTrace(CheckNames checkNames, xcb_atom_t nameType, const QByteArray& name)
+      : check_(xcb_generate_id(connection())) {
+    xcb_create_window(connection(), XCB_COPY_FROM_PARENT, check_, rootWindow(), -1, -1, 1, 1, 0,
+                      XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, 0, nullptr);
+    setWindow(rootWindow(), check_);
+    if (checkNames != CheckNames::Nothing) {
+      setWindow(check_, checkNames == CheckNames::Itself ? check_ : rootWindow());
+    }
+    xcb_change_property(connection(), XCB_PROP_MODE_REPLACE, check_, atomOf("_NET_WM_NAME"),
+                        nameType, 8, static_cast<std::uint32_t>(name.size()), name.constData());
+    roundTrip();
+  }
+  WindowManagerTrace(const WindowManagerTrace&) = delete;
+  WindowManagerTrace& operator=(const WindowManagerTrace&) = delete;
+  ~WindowManagerTrace() {
+    xcb_delete_property(connection(), rootWindow(), atomOf("_NET_SUPPORTING_WM_CHECK"));
+    xcb_destroy_window(connection(), check_);
+    roundTrip();
+  }
+
+ private:
+  static void setWindow(xcb_window_t on, xcb_window_t named) {
+    xcb_change_property(connection(), XCB_PROP_MODE_REPLACE, on, atomOf("_NET_SUPPORTING_WM_CHECK"),
+                        XCB_ATOM_WINDOW, 32, 1, &named);
+  }
+  // Every request before it has reached the server once its answer is back.
+  static void roundTrip() {
+    std::free(xcb_get_input_focus_reply(connection(), xcb_get_input_focus(connection()), nullptr));
+  }
+
+  xcb_window_t check_;
+};
+
 }  // namespace
 
 class WindowSystemTest : public QObject {
@@ -52,6 +100,28 @@ class WindowSystemTest : public QObject {
     WindowUnderTest w;
     QVERIFY(!w.model().description().form.showInTaskbar);
     QVERIFY(windowStates(w.window()).contains(atomOf("_NET_WM_STATE_SKIP_TASKBAR")));
+  }
+
+  void theWindowManagerIsKnownByTheNameItLeaves_data() {
+    using Checks = WindowManagerTrace::CheckNames;
+    QTest::addColumn<Checks>("checkNames");
+    QTest::addColumn<QByteArray>("nameType");
+    QTest::addColumn<QString>("named");
+    QTest::newRow("a running manager") << Checks::Itself << QByteArray("UTF8_STRING") << "KWin";
+    QTest::newRow("a check window left by a manager that has gone")
+        << Checks::Nothing << QByteArray("UTF8_STRING") << "";
+    QTest::newRow("a check window that names another")
+        << Checks::TheRoot << QByteArray("UTF8_STRING") << "";
+    QTest::newRow("a name that is not UTF-8 text") << Checks::Itself << QByteArray("STRING") << "";
+  }
+
+  void theWindowManagerIsKnownByTheNameItLeaves() {
+    QFETCH(WindowManagerTrace::CheckNames, checkNames);
+    QFETCH(QByteArray, nameType);
+    QFETCH(QString, named);
+    QVERIFY(ui::runningWindowManager().empty());
+    const WindowManagerTrace trace(checkNames, atomOf(nameType.toStdString()), "KWin");
+    QCOMPARE(QString::fromStdString(ui::runningWindowManager()), named);
   }
 
   // Another window lies over the left half of the first printed line and
