@@ -96,6 +96,21 @@ Function real(const char* name, const char* library = nullptr) {
   return reinterpret_cast<Function>(function);
 }
 
+// Calls the real function of that name, counted as `step`. One function of
+// each step and signature, so the function found once serves every call.
+template <Step step, typename Result, typename... Args>
+Result passOn(const char* name, Args... args) {
+  static const auto f = real<Result (*)(Args...)>(name);
+  const Span span(step);
+  return f(args...);
+}
+
+// Notes a step that is entered once and not left before the program ends.
+void reached(Step step) {
+  tallies[step].firstEntered = tallies[step].firstReturned = now();
+  tallies[step].calls = 1;
+}
+
 __attribute__((destructor)) void writeMarks() {
   const char* path = std::getenv("UMRAK_STARTUP_MARKS");
   if (!path) return;
@@ -114,8 +129,7 @@ using Main = int (*)(int, char**, char**);
 Main realMain = nullptr;
 
 int markedMain(int argc, char** argv, char** env) {
-  tallies[kMain].firstEntered = tallies[kMain].firstReturned = now();
-  tallies[kMain].calls = 1;
+  reached(kMain);
   return realMain(argc, argv, env);
 }
 
@@ -133,25 +147,20 @@ extern "C" int __libc_start_main(Main main, int argc, char** argv, void (*init)(
 extern "C" void markedQApplication(void* self, int* argc, char** argv,
                                    int flags) __asm__("_ZN12QApplicationC1ERiPPci");
 extern "C" void markedQApplication(void* self, int* argc, char** argv, int flags) {
-  static const auto f = real<void (*)(void*, int*, char**, int)>("_ZN12QApplicationC1ERiPPci");
-  const Span span(kQApplication);
-  f(self, argc, argv, flags);
+  passOn<kQApplication, void>("_ZN12QApplicationC1ERiPPci", self, argc, argv, flags);
 }
 
 // QWidget::show()
 extern "C" void markedShow(void* self) __asm__("_ZN7QWidget4showEv");
 extern "C" void markedShow(void* self) {
-  static const auto f = real<void (*)(void*)>("_ZN7QWidget4showEv");
-  const Span span(kShow);
-  f(self);
+  passOn<kShow, void>("_ZN7QWidget4showEv", self);
 }
 
 // QApplication::exec()
 extern "C" int markedExec() __asm__("_ZN12QApplication4execEv");
 extern "C" int markedExec() {
   static const auto f = real<int (*)()>("_ZN12QApplication4execEv");
-  tallies[kExec].firstEntered = tallies[kExec].firstReturned = now();
-  tallies[kExec].calls = 1;
+  reached(kExec);
   return f();
 }
 
@@ -159,17 +168,12 @@ extern "C" int markedExec() {
 extern "C" void markedBeginPaint(void* self, const void* region) __asm__(
     "_ZN13QBackingStore10beginPaintERK7QRegion");
 extern "C" void markedBeginPaint(void* self, const void* region) {
-  static const auto f =
-      real<void (*)(void*, const void*)>("_ZN13QBackingStore10beginPaintERK7QRegion");
-  const Span span(kBeginPaint);
-  f(self, region);
+  passOn<kBeginPaint, void>("_ZN13QBackingStore10beginPaintERK7QRegion", self, region);
 }
 
 extern "C" void markedEndPaint(void* self) __asm__("_ZN13QBackingStore8endPaintEv");
 extern "C" void markedEndPaint(void* self) {
-  static const auto f = real<void (*)(void*)>("_ZN13QBackingStore8endPaintEv");
-  const Span span(kEndPaint);
-  f(self);
+  passOn<kEndPaint, void>("_ZN13QBackingStore8endPaintEv", self);
 }
 
 // QBackingStore::flush(const QRegion&, QWindow*, const QPoint&)
@@ -177,18 +181,14 @@ extern "C" void markedFlush(
     void* self, const void* region, void* window,
     const void* offset) __asm__("_ZN13QBackingStore5flushERK7QRegionP7QWindowRK6QPoint");
 extern "C" void markedFlush(void* self, const void* region, void* window, const void* offset) {
-  static const auto f = real<void (*)(void*, const void*, void*, const void*)>(
-      "_ZN13QBackingStore5flushERK7QRegionP7QWindowRK6QPoint");
-  const Span span(kFlush);
-  f(self, region, window, offset);
+  passOn<kFlush, void>("_ZN13QBackingStore5flushERK7QRegionP7QWindowRK6QPoint", self, region,
+                       window, offset);
 }
 
 // QFactoryLoader::update(): the scan of a plugin folder.
 extern "C" void markedPluginScan(void* self) __asm__("_ZN14QFactoryLoader6updateEv");
 extern "C" void markedPluginScan(void* self) {
-  static const auto f = real<void (*)(void*)>("_ZN14QFactoryLoader6updateEv");
-  const Span span(kPluginScan);
-  f(self);
+  passOn<kPluginScan, void>("_ZN14QFactoryLoader6updateEv", self);
 }
 
 // QTranslator::load(const QString&, const QString&, const QString&, const QString&)
@@ -197,54 +197,37 @@ extern "C" bool markedTranslatorLoad(
     const void* suffix) __asm__("_ZN11QTranslator4loadERK7QStringS2_S2_S2_");
 extern "C" bool markedTranslatorLoad(void* self, const void* name, const void* folder,
                                      const void* separators, const void* suffix) {
-  static const auto f = real<bool (*)(void*, const void*, const void*, const void*, const void*)>(
-      "_ZN11QTranslator4loadERK7QStringS2_S2_S2_");
-  const Span span(kTranslations);
-  return f(self, name, folder, separators, suffix);
+  return passOn<kTranslations, bool>("_ZN11QTranslator4loadERK7QStringS2_S2_S2_", self, name,
+                                     folder, separators, suffix);
 }
 
 extern "C" void* dlopen(const char* file, int mode) {
-  static const auto f = real<void* (*)(const char*, int)>("dlopen");
-  const Span span(kDlopen);
-  return f(file, mode);
+  return passOn<kDlopen, void*>("dlopen", file, mode);
 }
 
 extern "C" int FcInit() {
-  static const auto f = real<int (*)()>("FcInit");
-  const Span span(kFontconfigInit);
-  return f();
+  return passOn<kFontconfigInit, int>("FcInit");
 }
 
 extern "C" void* FcFontMatch(void* config, void* pattern, void* result) {
-  static const auto f = real<void* (*)(void*, void*, void*)>("FcFontMatch");
-  const Span span(kFontMatch);
-  return f(config, pattern, result);
+  return passOn<kFontMatch, void*>("FcFontMatch", config, pattern, result);
 }
 
 extern "C" void* FcFontSort(void* config, void* pattern, int trim, void* charset, void* result) {
-  static const auto f = real<void* (*)(void*, void*, int, void*, void*)>("FcFontSort");
-  const Span span(kFontSort);
-  return f(config, pattern, trim, charset, result);
+  return passOn<kFontSort, void*>("FcFontSort", config, pattern, trim, charset, result);
 }
 
 extern "C" int hb_shape_full(void* font, void* buffer, const void* features, unsigned count,
                              const char* const* shapers) {
-  static const auto f =
-      real<int (*)(void*, void*, const void*, unsigned, const char* const*)>("hb_shape_full");
-  const Span span(kShaping);
-  return f(font, buffer, features, count, shapers);
+  return passOn<kShaping, int>("hb_shape_full", font, buffer, features, count, shapers);
 }
 
 extern "C" void* xcb_wait_for_reply(void* connection, unsigned request, void** error) {
-  static const auto f = real<void* (*)(void*, unsigned, void**)>("xcb_wait_for_reply");
-  const Span span(kXReply);
-  return f(connection, request, error);
+  return passOn<kXReply, void*>("xcb_wait_for_reply", connection, request, error);
 }
 
 extern "C" void* xcb_wait_for_reply64(void* connection, std::uint64_t request, void** error) {
-  static const auto f = real<void* (*)(void*, std::uint64_t, void**)>("xcb_wait_for_reply64");
-  const Span span(kXReply);
-  return f(connection, request, error);
+  return passOn<kXReply, void*>("xcb_wait_for_reply64", connection, request, error);
 }
 
 // The backing store reaches the window through MIT-SHM or a plain image.
