@@ -25,6 +25,11 @@ import tempfile
 import time
 import uuid
 
+# How the accessibility tests start and end their processes serves here too.
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir,
+                                "accessibility"))
+import processes  # noqa: E402
+
 MARK = "UMRAK_DESKTOP_SESSION"
 GRACE = 5
 
@@ -232,17 +237,11 @@ class Session:
             wait_for(lambda: self.overview_active() is not None, self.timeout, "GNOME Shell")
             self.leave_overview()
 
-    def _log(self, argv):
-        return open(os.path.join(self.home, os.path.basename(argv[0]) + ".log"), "ab")
-
-    # Each process dies with the test (setpriv's parent-death signal), also
-    # when ctest kills the test at its timeout.
+    # Each process dies with the test, also when ctest kills the test at its
+    # timeout, and its output goes to a log named after it in the home.
     def spawn(self, argv, env=None, **kwargs):
-        with self._log(argv) as log:
-            process = subprocess.Popen(["setpriv", "--pdeathsig", "KILL", *argv],
-                                       env=env or self.env, stdin=subprocess.DEVNULL,
-                                       stdout=log, stderr=subprocess.STDOUT,
-                                       start_new_session=True, **kwargs)
+        log = os.path.join(self.home, os.path.basename(argv[0]) + ".log")
+        process = processes.start(argv, env or self.env, log, **kwargs)
         self._spawned.append(process)
         return process
 
@@ -295,7 +294,9 @@ class Session:
         self.env["WAYLAND_DISPLAY"] = socket
         if self.kind.compositor == "kwin":
             told = os.path.join(self.home, "xwayland.env")
-            tell = "env > %s.new && mv %s.new %s && exec sleep infinity" % (told, told, told)
+            # The command outlives KWin unless it dies with KWin.
+            tell = ("env > %s.new && mv %s.new %s && exec setpriv --pdeathsig KILL sleep infinity"
+                    % (told, told, told))
             compositor = self.spawn(
                 [self._kwin_without_capabilities(), "--virtual", "--xwayland", "--socket", socket,
                  "--no-lockscreen", "--width", "1024", "--height", "768", "sh -c '%s'" % tell],
@@ -335,11 +336,9 @@ class Session:
 
     def _alive(self, process):
         if process.poll() is not None:
-            command = process.args[3]  # after setpriv's own arguments
-            log = os.path.join(self.home, os.path.basename(command) + ".log")
-            with open(log, errors="replace") as text:
+            with open(process.log, errors="replace") as text:
                 raise SessionError("%s ended with status %d:\n%s"
-                                   % (command, process.returncode, text.read()[-3000:]))
+                                   % (process.log, process.returncode, text.read()[-3000:]))
         return True
 
     def close(self):
